@@ -1,0 +1,356 @@
+#include "device/render_device.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+#include "device/clipboard.h"
+#include "frame/host_commands.h"
+#include "frame/logger.h"
+#include "frame/plugin_state.h"
+
+namespace qel {
+namespace {
+
+RenderDevice g_device;
+
+const char* const kVertexShader =
+    "#version 330\n"
+    "uniform mat4 ProjMtx;\n"
+    "in vec2 Position;\n"
+    "in vec2 TexCoord;\n"
+    "in vec4 Color;\n"
+    "out vec2 Frag_UV;\n"
+    "out vec4 Frag_Color;\n"
+    "void main() {\n"
+    "   Frag_UV = TexCoord;\n"
+    "   Frag_Color = Color;\n"
+    "   gl_Position = ProjMtx * vec4(Position.xy, 0, 1);\n"
+    "}\n";
+
+const char* const kFragmentShader =
+    "#version 330\n"
+    "precision mediump float;\n"
+    "uniform sampler2D Texture;\n"
+    "in vec2 Frag_UV;\n"
+    "in vec4 Frag_Color;\n"
+    "out vec4 Out_Color;\n"
+    "void main(){\n"
+    "   Out_Color = Frag_Color * texture(Texture, Frag_UV.st);\n"
+    "}\n";
+
+const char* GlText(GLenum name) {
+  const GLubyte* text = glGetString(name);
+  return text ? reinterpret_cast<const char*>(text) : "";
+}
+
+void CreateHostObjects(RenderDevice& d) {
+  HostCommandTable& host = Host();
+  d.box_object = host.CREATEOBJECTBOX_L_F_F_F(2.0f, 2.0f, 2.0f);
+  host.SETOBJECTCOLLISIONMODE_0_L_L(d.box_object, 0);
+  host.SETOBJECTPOSITION_0_L_F_F_F(d.box_object, host.GETCAMERAX_F_L(1), host.GETCAMERAY_F_L(1),
+                                   host.GETCAMERAZ_F_L(1));
+  host.SETOBJECTTRANSPARENCY_0_L_L(d.box_object, 1);
+  host.SETOBJECTCOLOR_0_L_L_L_L_L(d.box_object, 0, 0, 0, 0);
+
+  d.fixed_virtual_resolution = 0;
+
+  const int32_t width = host.GETVIRTUALWIDTH_L_0();
+  const int32_t height = host.GETVIRTUALHEIGHT_L_0();
+  d.render_image = host.CREATERENDERIMAGE_L_L_L_L_L(width, height, 0, 0);
+  d.sprite = host.CREATESPRITE_L_L(d.render_image);
+  host.SETSPRITEPOSITIONBYOFFSET_0_L_F_F(d.sprite, static_cast<float>(width) * 0.5f,
+                                         static_cast<float>(height) * 0.5f);
+  host.SETSPRITEFLIP_0_L_L_L(d.sprite, 0, 1);  // framebuffer images are stored bottom-up
+  host.SETSPRITEDEPTH_0_L_L(d.sprite, 0);
+  host.SETSPRITETRANSPARENCY_0_L_L(d.sprite, 1);
+  host.FIXSPRITETOSCREEN_0_L_L(d.sprite, 1);
+  host.SETSPRITECOLORALPHA_0_L_L(d.sprite, 255);
+}
+
+void CreateDeviceObjects(RenderDevice& d) {
+  QEL_LOG_INFO(kSourceDevice, "get texture & buffers ...");
+  GLint last_texture = 0, last_array_buffer = 0, last_element_buffer = 0, last_vertex_array = 0;
+  glGetIntegerv(GL_TEXTURE_BINDING_2D, &last_texture);
+  glGetIntegerv(GL_ARRAY_BUFFER_BINDING, &last_array_buffer);
+  glGetIntegerv(GL_ELEMENT_ARRAY_BUFFER_BINDING, &last_element_buffer);
+  glGetIntegerv(GL_VERTEX_ARRAY_BINDING, &last_vertex_array);
+
+  QEL_LOG_INFO(kSourceDevice, "create shader ...");
+  nk_buffer_init_default(&d.commands);
+  QEL_LOG_INFO(kSourceDevice, "  nuklear init defaults done.");
+
+  d.program = glCreateProgram();
+  d.vertex_shader = glCreateShader(GL_VERTEX_SHADER);
+  d.fragment_shader = glCreateShader(GL_FRAGMENT_SHADER);
+  QEL_LOG_INFO(kSourceDevice, "  nuklear create vertex, fragment program done.");
+  glShaderSource(d.vertex_shader, 1, &kVertexShader, nullptr);
+  glShaderSource(d.fragment_shader, 1, &kFragmentShader, nullptr);
+  QEL_LOG_INFO(kSourceDevice, "  nuklear set shader source done.");
+  glCompileShader(d.vertex_shader);
+  glCompileShader(d.fragment_shader);
+  QEL_LOG_INFO(kSourceDevice, "  nuklear compile shader done.");
+  GLint status = 0;
+  glGetShaderiv(d.vertex_shader, GL_COMPILE_STATUS, &status);
+  glGetShaderiv(d.fragment_shader, GL_COMPILE_STATUS, &status);
+  QEL_LOG_INFO(kSourceDevice, "  nuklear compile shader status done.");
+  glAttachShader(d.program, d.vertex_shader);
+  glAttachShader(d.program, d.fragment_shader);
+  glLinkProgram(d.program);
+  QEL_LOG_INFO(kSourceDevice, "  nuklear link shader done.");
+  glGetProgramiv(d.program, GL_LINK_STATUS, &status);
+  QEL_LOG_INFO(kSourceDevice, "  nuklear link shader status done.");
+
+  QEL_LOG_INFO(kSourceDevice, "get uniforms from shader ...");
+  d.uniform_texture = glGetUniformLocation(d.program, "Texture");
+  d.uniform_projection = glGetUniformLocation(d.program, "ProjMtx");
+  d.attribute_position = glGetAttribLocation(d.program, "Position");
+  d.attribute_uv = glGetAttribLocation(d.program, "TexCoord");
+  d.attribute_color = glGetAttribLocation(d.program, "Color");
+
+  QEL_LOG_INFO(kSourceDevice, "setup buffers ...");
+  glGenBuffers(1, &d.vertex_buffer);
+  glGenBuffers(1, &d.element_buffer);
+  glGenVertexArrays(1, &d.vertex_array);
+  glBindVertexArray(d.vertex_array);
+  glBindBuffer(GL_ARRAY_BUFFER, d.vertex_buffer);
+  glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, d.element_buffer);
+  glEnableVertexAttribArray(static_cast<GLuint>(d.attribute_position));
+  glEnableVertexAttribArray(static_cast<GLuint>(d.attribute_uv));
+  glEnableVertexAttribArray(static_cast<GLuint>(d.attribute_color));
+  const GLsizei stride = static_cast<GLsizei>(kVertexSize);
+  glVertexAttribPointer(static_cast<GLuint>(d.attribute_position), 2, GL_FLOAT, GL_FALSE, stride,
+                        reinterpret_cast<void*>(0));
+  glVertexAttribPointer(static_cast<GLuint>(d.attribute_uv), 2, GL_FLOAT, GL_FALSE, stride,
+                        reinterpret_cast<void*>(8));
+  glVertexAttribPointer(static_cast<GLuint>(d.attribute_color), 4, GL_UNSIGNED_BYTE, GL_TRUE, stride,
+                        reinterpret_cast<void*>(16));
+
+  QEL_LOG_INFO(kSourceDevice, "bind texture and buffers ...");
+  glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(last_texture));
+  glBindBuffer(GL_ARRAY_BUFFER, static_cast<GLuint>(last_array_buffer));
+  glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLuint>(last_element_buffer));
+  glBindVertexArray(static_cast<GLuint>(last_vertex_array));
+}
+
+// Settles the target size and the host's render target for this frame; returns the
+// anti-aliasing to use.
+nk_anti_aliasing SettleTarget(RenderDevice& d, nk_anti_aliasing requested) {
+  HostCommandTable& host = Host();
+  if (d.fixed_virtual_resolution) {
+    host.SETRENDERTOIMAGE_0_L_L(d.render_image, -1);
+    if (!host.GETSPRITEVISIBLE_L_L(d.sprite)) {
+      d.target_width = host.GETIMAGEWIDTH_F_L(d.render_image);
+      d.target_height = host.GETIMAGEHEIGHT_F_L(d.render_image);
+      host.SETSPRITEVISIBLE_0_L_L(d.sprite, 1);
+    }
+    const float virtual_width = static_cast<float>(host.GETVIRTUALWIDTH_L_0());
+    const float virtual_height = static_cast<float>(host.GETVIRTUALHEIGHT_L_0());
+    if (d.target_width != virtual_width || d.target_height != virtual_height) {
+      d.target_width = virtual_width;
+      d.target_height = virtual_height;
+    }
+    host.SETVIRTUALRESOLUTION_0_L_L(static_cast<int32_t>(d.target_width), static_cast<int32_t>(d.target_height));
+    host.CLEARSCREEN_0_0();
+    return NK_ANTI_ALIASING_OFF;  // the image is shown scaled; smoothing edges would blur it
+  }
+  if (host.GETSPRITEVISIBLE_L_L(d.sprite)) host.SETSPRITEVISIBLE_0_L_L(d.sprite, 0);
+  const float device_width = static_cast<float>(host.GETDEVICEWIDTH_L_0());
+  const float device_height = static_cast<float>(host.GETDEVICEHEIGHT_L_0());
+  if (d.target_width != device_width || d.target_height != device_height) {
+    d.target_width = device_width;
+    d.target_height = device_height;
+    host.SETVIRTUALRESOLUTION_0_L_L(static_cast<int32_t>(device_width), static_cast<int32_t>(device_height));
+  }
+  return requested;
+}
+
+// Converts the context's commands into the mapped buffers. Grows the buffers and converts
+// again while the frame does not fit, up to what 16-bit indices can address.
+void ConvertFrame(RenderDevice& d, nk_anti_aliasing aa) {
+  static const nk_draw_vertex_layout_element kLayout[] = {
+      {NK_VERTEX_POSITION, NK_FORMAT_FLOAT, 0},
+      {NK_VERTEX_TEXCOORD, NK_FORMAT_FLOAT, 8},
+      {NK_VERTEX_COLOR, NK_FORMAT_R8G8B8A8, 16},
+      {NK_VERTEX_LAYOUT_END}};
+  nk_convert_config config{};
+  config.vertex_layout = kLayout;
+  config.vertex_size = kVertexSize;
+  config.vertex_alignment = 4;
+  config.null = d.null_texture;
+  config.circle_segment_count = 22;
+  config.curve_segment_count = 22;
+  config.arc_segment_count = 22;
+  config.global_alpha = 1.0f;
+  config.shape_AA = aa;
+  config.line_AA = aa;
+
+  bool final_try = false;
+  for (;;) {
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(d.vertex_capacity), nullptr, GL_STREAM_DRAW);
+    glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(d.element_capacity), nullptr, GL_STREAM_DRAW);
+    void* vertices = glMapBuffer(GL_ARRAY_BUFFER, GL_WRITE_ONLY);
+    void* elements = glMapBuffer(GL_ELEMENT_ARRAY_BUFFER, GL_WRITE_ONLY);
+    if (!vertices || !elements) {
+      if (vertices) glUnmapBuffer(GL_ARRAY_BUFFER);
+      if (elements) glUnmapBuffer(GL_ELEMENT_ARRAY_BUFFER);
+      nk_buffer_clear(&d.commands);
+      return;
+    }
+    // When nothing can grow any more, a shape whose vertices did not fit may still have
+    // claimed its indices; zeroed indices make those harmless degenerate triangles.
+    if (final_try) std::memset(elements, 0, d.element_capacity);
+
+    nk_buffer vertex_buffer, element_buffer;
+    nk_buffer_init_fixed(&vertex_buffer, vertices, d.vertex_capacity);
+    nk_buffer_init_fixed(&element_buffer, elements, d.element_capacity);
+    nk_buffer_clear(&d.commands);
+    const nk_flags result = nk_convert(&d.context, &d.commands, &vertex_buffer, &element_buffer, &config);
+    glUnmapBuffer(GL_ARRAY_BUFFER);
+    glUnmapBuffer(GL_ELEMENT_ARRAY_BUFFER);
+
+    const bool vertices_full = (result & NK_CONVERT_VERTEX_BUFFER_FULL) != 0;
+    const bool elements_full = (result & NK_CONVERT_ELEMENT_BUFFER_FULL) != 0;
+    if (!vertices_full && !elements_full) return;
+    if (final_try) {
+      if (!d.warned_frame_too_large) {
+        QEL_LOG_WARN(kSourceDevice, "frame too large to draw: more than %u vertices or %u indices; drawing what fits.",
+                     static_cast<unsigned>(kMaxVertexBytes / kVertexSize),
+                     static_cast<unsigned>(kMaxElementBytes / sizeof(nk_draw_index)));
+        d.warned_frame_too_large = true;
+      }
+      return;
+    }
+    const size_t old_vertex_capacity = d.vertex_capacity, old_element_capacity = d.element_capacity;
+    if (vertices_full) d.vertex_capacity = std::min(d.vertex_capacity * 2, kMaxVertexBytes);
+    if (elements_full) d.element_capacity = std::min(d.element_capacity * 2, kMaxElementBytes);
+    final_try = d.vertex_capacity == old_vertex_capacity && d.element_capacity == old_element_capacity;
+  }
+}
+
+}  // namespace
+
+RenderDevice& Device() { return g_device; }
+
+void MakeProjection(float width, float height, float out[16]) {
+  const float m[16] = {2.0f / width, 0.0f, 0.0f, 0.0f,  //
+                       0.0f, -2.0f / height, 0.0f, 0.0f,  //
+                       0.0f, 0.0f, -1.0f, 0.0f,  //
+                       -1.0f, 1.0f, 0.0f, 1.0f};
+  std::memcpy(out, m, sizeof m);
+}
+
+nk_context* InitialiseDevice() {
+  RenderDevice& d = g_device;
+  QEL_LOG_INFO(kSourceDevice, "log file is set to '%s'", Plugin().log_path.c_str());
+  QEL_LOG_INFO(kSourceDevice, "running nuklear ui V:%s", "2021-02-01");
+  QEL_LOG_INFO(kSourceDevice, "init glew ...");
+  glewExperimental = GL_TRUE;
+  if (glewInit() != GLEW_OK) {
+    QEL_LOG_ERROR(kSourceDevice, "Failed to setup GLEW!");
+    std::exit(1);
+  }
+  glGetError();  // GLEW's probing may leave an error behind in a core context
+  QEL_LOG_INFO(kSourceDevice, "glew initialized.");
+  QEL_LOG_INFO(kSourceDevice, "gl vendor: %s", GlText(GL_VENDOR));
+  QEL_LOG_INFO(kSourceDevice, "gl renderer: %s", GlText(GL_RENDERER));
+  QEL_LOG_INFO(kSourceDevice, "gl version: %s", GlText(GL_VERSION));
+  QEL_LOG_INFO(kSourceDevice, "gl shader Version: %s", GlText(GL_SHADING_LANGUAGE_VERSION));
+
+  CreateHostObjects(d);
+
+  QEL_LOG_INFO(kSourceDevice, "init nuklear context ...");
+  nk_init_default(&d.context, nullptr);
+  QEL_LOG_INFO(kSourceDevice, "context created.");
+  InstallClipboard(&d.context);
+
+  QEL_LOG_INFO(kSourceDevice, "create device ...");
+  CreateDeviceObjects(d);
+  QEL_LOG_INFO(kSourceDevice, "device created.");
+  d.initialised = true;
+
+  Host().CLEARSCREEN_0_0();
+  Host().SYNC_0_0();
+  return &d.context;
+}
+
+void DrawDevice(nk_anti_aliasing anti_aliasing, size_t max_vertex_bytes, size_t max_element_bytes) {
+  RenderDevice& d = g_device;
+  if (!d.initialised) return;
+  if (d.vertex_capacity < max_vertex_bytes) d.vertex_capacity = max_vertex_bytes;
+  if (d.element_capacity < max_element_bytes) d.element_capacity = max_element_bytes;
+
+  const nk_anti_aliasing aa = SettleTarget(d, anti_aliasing);
+  const float width = d.target_width, height = d.target_height;
+  float projection[16];
+  MakeProjection(width, height, projection);
+  glViewport(0, 0, static_cast<GLsizei>(width), static_cast<GLsizei>(height));
+
+  // Save what we change of the host's state.
+  const GLboolean blend_was_on = glIsEnabled(GL_BLEND);
+  const GLboolean depth_test_was_on = glIsEnabled(GL_DEPTH_TEST);
+  GLboolean depth_mask = GL_TRUE;
+  GLint depth_function = GL_LESS, last_array_buffer = 0, last_element_buffer = 0, last_vertex_array = 0,
+        last_texture = 0;
+  glGetBooleanv(GL_DEPTH_WRITEMASK, &depth_mask);
+  glGetIntegerv(GL_DEPTH_FUNC, &depth_function);
+  glGetIntegerv(GL_ARRAY_BUFFER_BINDING, &last_array_buffer);
+  glGetIntegerv(GL_ELEMENT_ARRAY_BUFFER_BINDING, &last_element_buffer);
+  glGetIntegerv(GL_VERTEX_ARRAY_BINDING, &last_vertex_array);
+  glGetIntegerv(GL_TEXTURE_BINDING_2D, &last_texture);
+
+  glEnable(GL_BLEND);
+  glBlendEquation(GL_FUNC_ADD);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  glDisable(GL_CULL_FACE);
+  glDisable(GL_DEPTH_TEST);
+  glEnable(GL_SCISSOR_TEST);
+  glActiveTexture(GL_TEXTURE0);
+  glUseProgram(d.program);
+  glUniform1i(d.uniform_texture, 0);
+  glUniformMatrix4fv(d.uniform_projection, 1, GL_FALSE, projection);
+  glBindVertexArray(d.vertex_array);
+  glBindBuffer(GL_ARRAY_BUFFER, d.vertex_buffer);
+  glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, d.element_buffer);
+
+  ConvertFrame(d, aa);
+
+  // Never draw past the indices the conversion wrote (a frame that did not fit).
+  const nk_size written = d.context.draw_list.element_count;
+  nk_size offset = 0;
+  const nk_draw_command* cmd;
+  nk_draw_foreach(cmd, &d.context, &d.commands) {
+    if (!cmd->elem_count) continue;
+    if (offset >= written) break;
+    const nk_size count = cmd->elem_count > written - offset ? written - offset : cmd->elem_count;
+    glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(cmd->texture.id));
+    glScissor(static_cast<GLint>(cmd->clip_rect.x),
+              static_cast<GLint>(height - (cmd->clip_rect.y + cmd->clip_rect.h)),
+              static_cast<GLint>(cmd->clip_rect.w), static_cast<GLint>(cmd->clip_rect.h));
+    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(count), GL_UNSIGNED_SHORT,
+                   reinterpret_cast<void*>(offset * sizeof(nk_draw_index)));
+    offset += cmd->elem_count;
+  }
+  nk_clear(&d.context);
+
+  glUseProgram(0);
+  glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(last_texture));
+  glBindBuffer(GL_ARRAY_BUFFER, 0);
+  glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
+  glBindVertexArray(0);
+  glDisable(GL_SCISSOR_TEST);
+  glDepthMask(depth_mask);
+  glDepthFunc(static_cast<GLenum>(depth_function));
+  if (depth_test_was_on) glEnable(GL_DEPTH_TEST); else glDisable(GL_DEPTH_TEST);
+  if (blend_was_on) glEnable(GL_BLEND); else glDisable(GL_BLEND);
+
+  HostCommandTable& host = Host();
+  if (d.fixed_virtual_resolution) host.SETRENDERTOSCREEN_0_0();
+  host.SETOBJECTPOSITION_0_L_F_F_F(d.box_object, host.GETCAMERAX_F_L(1), host.GETCAMERAY_F_L(1),
+                                   host.GETCAMERAZ_F_L(1));
+  // The host skips drawing an empty scene; the invisible box keeps it drawing while nothing
+  // else is there.
+  host.SETOBJECTVISIBLE_0_L_L(d.box_object, host.GETPOLYGONSDRAWN_L_0() > 12 ? 0 : 1);
+}
+
+}  // namespace qel

@@ -1,0 +1,56 @@
+// The render device: the context, its GL objects and the host objects the interface needs,
+// and the drawing of each frame's Nuklear commands inside the host's GL context.
+#pragma once
+
+#include <GL/glew.h>
+
+#include <cstddef>
+#include <cstdint>
+
+#include "nuklear_config.h"
+
+namespace qel {
+
+struct RenderDevice {
+  nk_context context{};
+  bool initialised = false;
+
+  // GL objects
+  GLuint program = 0, vertex_shader = 0, fragment_shader = 0;
+  GLint uniform_texture = -1, uniform_projection = -1;
+  GLint attribute_position = -1, attribute_uv = -1, attribute_color = -1;
+  GLuint vertex_array = 0, vertex_buffer = 0, element_buffer = 0;
+  GLuint font_texture = 0;
+  nk_draw_null_texture null_texture{};
+  nk_buffer commands{};
+
+  // host objects
+  int32_t box_object = 0, render_image = 0, sprite = 0;
+
+  // the size the interface is laid out and projected in; 0 until the first Draw
+  float target_width = 0.0f, target_height = 0.0f;
+  int32_t fixed_virtual_resolution = 0;
+
+  // Buffer sizes actually used: at least what the caller asks, grown when a frame needs more.
+  size_t vertex_capacity = 0, element_capacity = 0;
+  bool warned_frame_too_large = false;
+};
+
+RenderDevice& Device();
+
+// Vertices are 20 bytes and indices 16-bit, so a frame holds at most 65,536 vertices.
+inline constexpr size_t kVertexSize = 20;
+inline constexpr size_t kMaxVertexBytes = 65536 * kVertexSize;
+inline constexpr size_t kMaxElementBytes = 1024 * 1024;
+
+// Starts GLEW, the host objects, the context and the GL objects; ends the process when GL
+// entry points cannot be set up. Returns the context.
+nk_context* InitialiseDevice();
+
+// Draws the frame's commands and clears the context for the next frame.
+void DrawDevice(nk_anti_aliasing anti_aliasing, size_t max_vertex_bytes, size_t max_element_bytes);
+
+// The orthographic projection for a target of that size, column-major.
+void MakeProjection(float width, float height, float out[16]);
+
+}  // namespace qel

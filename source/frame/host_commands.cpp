@@ -1,0 +1,39 @@
+#include "frame/host_commands.h"
+
+#include "frame/exports.h"
+
+namespace qel {
+namespace {
+
+HostCommandTable g_table;
+std::vector<std::string> g_missing;
+
+template <class Command>
+void Resolve(Command& command, const char* name, void* (*lookup)(const char*),
+             std::vector<std::string>& missing) {
+  void* entry = lookup ? lookup(name) : nullptr;
+  command.function = reinterpret_cast<typename Command::Function>(entry);
+  if (!entry) missing.emplace_back(name);
+}
+
+}  // namespace
+
+HostCommandTable& Host() { return g_table; }
+
+std::vector<std::string> ResolveHostCommands(void* (*lookup)(const char* name)) {
+  std::vector<std::string> missing;
+  // CREATESTRING_S_L comes first: it is the command every string result depends on.
+  Resolve(g_table.CREATESTRING_S_L, "CREATESTRING_S_L", lookup, missing);
+#define QEL_RESOLVE_COMMAND(name, signature) \
+  if (&g_table.name != static_cast<void*>(&g_table.CREATESTRING_S_L)) Resolve(g_table.name, #name, lookup, missing);
+  QEL_HOST_COMMAND_LIST(QEL_RESOLVE_COMMAND)
+#undef QEL_RESOLVE_COMMAND
+  g_missing = missing;
+  return missing;
+}
+
+const std::vector<std::string>& MissingHostCommands() { return g_missing; }
+
+}  // namespace qel
+
+extern "C" QEL_API void QEL_CALL ReceiveQELPtr(QelCommandLookup lookup) { qel::ResolveHostCommands(lookup); }

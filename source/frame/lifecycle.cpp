@@ -1,0 +1,138 @@
+// Start-up, the end of each frame, and the few plug-in-wide objects the host program needs.
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "device/render_device.h"
+#include "frame/exports.h"
+#include "frame/host_commands.h"
+#include "frame/logger.h"
+#include "frame/plugin_state.h"
+#include "frame/theme.h"
+
+namespace qel {
+namespace {
+
+PluginState g_plugin;
+std::string g_open_log_path;  // the path logger 0 writes to, empty when none is open
+
+constexpr size_t kSyncVertexBytes = 524288;
+constexpr size_t kSyncElementBytes = 131072;
+
+void OpenLog() {
+  PluginState& p = g_plugin;
+  // A repeated Init1 keeps writing to the open file; truncating it would lose its lines.
+  if (LoggerExists(0) && g_open_log_path == p.log_path) return;
+  std::FILE* file = std::fopen(p.log_path.c_str(), "w");
+  if (!file) {
+    std::fprintf(stderr, "Unable to open %s: %s\n", p.log_path.c_str(), std::strerror(errno));
+    return;
+  }
+  if (LoggerExists(0)) {
+    ReplaceLoggerFile(0, file);
+  } else {
+    CreateLogger(0, file);
+  }
+  if (LoggerExists(0)) g_open_log_path = p.log_path;
+}
+
+void LogMissingHostCommands() {
+  const std::vector<std::string>& missing = MissingHostCommands();
+  if (missing.empty()) return;
+  std::string names;
+  for (const std::string& name : missing) {
+    if (!names.empty()) names += ", ";
+    names += name;
+  }
+  QEL_LOG_ERROR(kSourcePlugin, "the host does not provide %u command(s); their use answers neutrally: %s",
+                static_cast<unsigned>(missing.size()), names.c_str());
+}
+
+void ApplyModeStyle(nk_context* ctx, int32_t mode) {
+  if (mode == 2) {
+    ApplyThemeTable(ctx, LightThemeTable());
+  } else if (mode > 0) {
+    ApplyThemeTable(ctx, nullptr);
+  }
+}
+
+struct nk_image MakePlaceholderImage() {
+  HostCommandTable& host = Host();
+  const int32_t image = host.CREATEIMAGECOLOR_L_L_L_L_L(255, 0, 0, 255);
+  struct nk_image placeholder = nk_image_id(host.GETOPENGLIMAGEID_L_L(image));
+  placeholder.w = static_cast<nk_ushort>(static_cast<int>(host.GETIMAGEWIDTH_F_L(image)));
+  placeholder.h = static_cast<nk_ushort>(static_cast<int>(host.GETIMAGEHEIGHT_F_L(image)));
+  placeholder.region[0] = 0;
+  placeholder.region[1] = 0;
+  placeholder.region[2] = 65535;
+  placeholder.region[3] = 65535;
+  return placeholder;
+}
+
+void EndFrame(nk_anti_aliasing aa) {
+  g_plugin.tree_counter = 0;
+  DrawDevice(aa, kSyncVertexBytes, kSyncElementBytes);
+  g_plugin.window_extra_flags = 0;
+}
+
+}  // namespace
+
+PluginState& Plugin() { return g_plugin; }
+
+bool WriteInterfaceBytes(int32_t offset, const void* data, int32_t size) {
+  PluginState& p = g_plugin;
+  if (!p.interface_bytes || offset < 0 || size < 0 || offset + size > kInterfaceMemblockSize) return false;
+  std::memcpy(p.interface_bytes + offset, data, static_cast<size_t>(size));
+  return true;
+}
+
+}  // namespace qel
+
+using namespace qel;
+
+int32_t Init1(int32_t mode) {
+  PluginState& p = Plugin();
+  OpenLog();
+  SetLoggerMinimumLevel(0, kLogInfo);
+  QEL_LOG_INFO(kSourcePlugin, "plugin initialisation ...");
+  LogMissingHostCommands();
+
+  if (!p.started) {
+    p.ctx = InitialiseDevice();
+  }
+  ApplyModeStyle(p.ctx, mode);
+  if (!p.started) {
+    p.interface_memblock = Host().CREATEMEMBLOCK_L_L(kInterfaceMemblockSize);
+    p.interface_bytes = static_cast<uint8_t*>(Host().GETMEMBLOCKPTR_P_L(p.interface_memblock));
+    p.placeholder = MakePlaceholderImage();
+    p.started = true;
+  }
+  return p.ctx ? 1 : 0;
+}
+
+int32_t Init0() { return Init1(0); }
+
+void Sync() {
+  HostCommandTable& host = Host();
+  host.UPDATE_0_F(0.0f);
+  host.RENDER_0_0();
+  EndFrame(NK_ANTI_ALIASING_ON);
+  host.SWAP_0_0();
+}
+
+void Render(int32_t anti_aliasing) { EndFrame(anti_aliasing ? NK_ANTI_ALIASING_ON : NK_ANTI_ALIASING_OFF); }
+
+void LogSetLocation(const char* path) {
+  if (path && *path) Plugin().log_path = path;
+}
+
+void FixedVirtualResolution(int32_t flag) { Device().fixed_virtual_resolution = flag ? 1 : 0; }
+
+int32_t GetQelRenderImage() { return Device().render_image; }
+
+int32_t GetQelRenderSprite() { return Device().sprite; }
+
+int32_t GetMemblockInterface() { return Plugin().interface_memblock; }
+
+int32_t GetLastEditEvent() { return Plugin().last_edit_event; }

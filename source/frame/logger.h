@@ -1,0 +1,45 @@
+// The plug-in's log: one formatted, flushed line per event. Problems of the logger itself
+// go to standard error, never to the log and never to the caller.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+namespace qel {
+
+enum LogLevel : int { kLogDebug = 0, kLogInfo = 1, kLogWarn = 2, kLogError = 3 };
+
+// Source names that log lines carry, one per side of the plug-in.
+inline constexpr const char* kSourcePlugin = "nuklearplugin";
+inline constexpr const char* kSourceDevice = "nuklear_qel_gl3";
+inline constexpr const char* kSourceStyle = "nuklear_tool";
+
+// The plug-in makes and uses only logger 0; a few more slots cost nothing.
+inline constexpr int kLoggerSlots = 4;
+
+// Makes logger `id` on an open file, which it then owns. A taken slot closes the file.
+void CreateLogger(int id, std::FILE* file);
+bool LoggerExists(int id);
+// Points an existing logger at another open file (closing the old one).
+void ReplaceLoggerFile(int id, std::FILE* file);
+void SetLoggerMinimumLevel(int id, int level);
+// Line, date and time formats; null leaves one as it is. Texts longer than 255 are cut.
+void SetLoggerFormats(int id, const char* line, const char* date, const char* time);
+
+// Writes one line. `source` may be a path: only its file name is printed.
+void Log(const char* source, int line, int level, int id, const char* format, ...)
+#if defined(__GNUC__)
+    __attribute__((format(printf, 5, 6)))
+#endif
+    ;
+
+// Builds the line that Log writes (exposed for tests): `now` is the one instant used for
+// both date and time.
+std::string FormatLogLine(const char* line_format, const char* date_format, const char* time_format,
+                          const char* source, int line, int level, const char* message, long long now);
+
+}  // namespace qel
+
+#define QEL_LOG_INFO(source, ...) ::qel::Log(source, __LINE__, ::qel::kLogInfo, 0, __VA_ARGS__)
+#define QEL_LOG_WARN(source, ...) ::qel::Log(source, __LINE__, ::qel::kLogWarn, 0, __VA_ARGS__)
+#define QEL_LOG_ERROR(source, ...) ::qel::Log(source, __LINE__, ::qel::kLogError, 0, __VA_ARGS__)

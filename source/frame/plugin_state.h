@@ -1,0 +1,35 @@
+// Plug-in-wide state of the frame subsystem: made by Init1, kept for the life of the process.
+// Other subsystems keep their own state beside their code and reach the context from here.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "nuklear_config.h"
+
+namespace qel {
+
+struct PluginState {
+  nk_context* ctx = nullptr;          // the one context; null until Init1
+  bool started = false;               // Init1 has run its one-time steps
+  std::string log_path = "nuklear.log";
+  int32_t interface_memblock = 0;     // 2048-byte block for results of several values
+  uint8_t* interface_bytes = nullptr;
+  struct nk_image placeholder{};             // what a failed image lookup shows
+  uint32_t window_extra_flags = 0;    // reset by Sync and Render
+  int32_t tree_counter = 0;           // makes tree ids unique within a frame
+  int32_t last_edit_event = 0;        // flags of the last EditString
+};
+
+PluginState& Plugin();
+
+// The context, or null before start-up. Every export starts from here.
+inline nk_context* Context() { return Plugin().ctx; }
+
+inline constexpr int32_t kInterfaceMemblockSize = 2048;
+
+// Writes `size` bytes at `offset` of the interface memblock; false (nothing written) when
+// the block is missing or too small.
+bool WriteInterfaceBytes(int32_t offset, const void* data, int32_t size);
+
+}  // namespace qel

@@ -1,0 +1,16 @@
+// The one way our code includes Nuklear: the feature switches every translation unit must
+// agree on, then the patched header from the build folder.
+#pragma once
+
+#define NK_INCLUDE_FIXED_TYPES
+#define NK_INCLUDE_STANDARD_IO
+#define NK_INCLUDE_STANDARD_VARARGS
+#define NK_INCLUDE_DEFAULT_ALLOCATOR
+#define NK_INCLUDE_VERTEX_BUFFER_OUTPUT
+#define NK_INCLUDE_FONT_BAKING
+#define NK_INCLUDE_DEFAULT_FONT
+// Nuklear keeps one frame's typed text in NK_INPUT_MAX bytes and drops the rest; the host
+// hands us a whole frame of characters at once, so leave plenty of room.
+#define NK_INPUT_MAX 1024
+
+#include <nuklear.h>
