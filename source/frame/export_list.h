@@ -19,4 +19,7 @@
   X(int32_t, GetQelRenderImage, (), "id of the render image the interface draws into in fixed mode") \
   X(int32_t, GetQelRenderSprite, (), "id of the sprite that shows the render image")                  \
   X(int32_t, GetMemblockInterface, (), "id of the 2048-byte interface memblock")                     \
-  X(int32_t, GetLastEditEvent, (), "flags of the last EditString call")
+  X(int32_t, GetLastEditEvent, (), "flags of the last EditString call")                          \
+  /* [SECTION] input */                                                                             \
+  X(void, HandleInput0, (), "feeds this frame's host input, mouse at the host's raw position")      \
+  X(void, HandleInput1, (float x, float y), "feeds this frame's host input, mouse at (x, y) in interface pixels")

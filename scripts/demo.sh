@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Sets up the machine, builds, and plays the demo headless through the reference host,
+# writing its screenshots to out/demo/.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${QEL_BUILD_DIR:-$root/build}
+out=${QEL_DEMO_OUT:-$root/out/demo}
+bash "$root/scripts/setup.sh"
+bash "$root/scripts/build.sh"
+mkdir -p "$out"
+xvfb-run -a -s "-screen 0 1280x1024x24" \
+  "$build/host/qelhost" --plugin "$build/nuklearplugin.so" --frames "${QEL_DEMO_FRAMES:-120}" \
+  --every 60 --media "$root/examples/media" --screenshot-dir "$out"
+echo "demo screenshots written to $out"

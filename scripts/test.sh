@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Sets up the machine, builds, and runs every test headless (one process per test).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${QEL_BUILD_DIR:-$root/build}
+bash "$root/scripts/setup.sh"
+bash "$root/scripts/build.sh"
+xvfb-run -a -s "-screen 0 1280x1024x24" \
+  ctest --test-dir "$build" --output-on-failure -j "${QEL_JOBS:-2}" --timeout 300
