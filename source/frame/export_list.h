@@ -22,4 +22,7 @@
   X(int32_t, GetLastEditEvent, (), "flags of the last EditString call")                          \
   /* [SECTION] input */                                                                             \
   X(void, HandleInput0, (), "feeds this frame's host input, mouse at the host's raw position")      \
-  X(void, HandleInput1, (float x, float y), "feeds this frame's host input, mouse at (x, y) in interface pixels")
+  X(void, HandleInput1, (float x, float y), "feeds this frame's host input, mouse at (x, y) in interface pixels") \
+  /* [SECTION] fonts */                                                                             \
+  X(void, FontStashBegin, (), "opens a new font atlas for TrueType fonts")                          \
+  X(void, FontStashEnd, (), "bakes the open atlas; with no font added the built-in font becomes the style font")
