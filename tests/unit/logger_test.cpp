@@ -48,3 +48,42 @@ TEST(LogLine, DateAndTimeComeFromTheGivenInstant) {
 
 }  // namespace
 }  // namespace qel
+
+namespace qel {
+namespace {
+
+std::string ReadAll(std::FILE* file) {
+  std::fflush(file);
+  std::rewind(file);
+  std::string text;
+  char chunk[4096];
+  for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;) text.append(chunk, n);
+  return text;
+}
+
+// The logger table is process-wide; each test runs in its own process.
+TEST(Logger, WritesLongMessagesWholeAndDropsLevelsBelowTheMinimum) {
+  std::FILE* file = std::tmpfile();
+  ASSERT_NE(file, nullptr);
+  CreateLogger(0, file);
+  SetLoggerMinimumLevel(0, kLogInfo);
+  SetLoggerFormats(0, "%l:%m\n", nullptr, nullptr);
+  const std::string long_message(10000, 'x');
+  Log("src", 1, kLogDebug, 0, "hidden");
+  Log("src", 1, kLogWarn, 0, "%s", long_message.c_str());
+  QEL_LOG_ERROR(kSourceStyle, "n=%d", 7);
+  EXPECT_EQ(ReadAll(file), "WARN:" + long_message + "\nERROR:n=7\n");
+}
+
+TEST(Logger, ProblemsOfTheLoggerGoToStandardError) {
+  ::testing::internal::CaptureStderr();
+  Log("src", 1, kLogError, 0, "before any logger");
+  CreateLogger(0, std::tmpfile());
+  CreateLogger(0, std::tmpfile());
+  Log("src", 1, kLogError, 3, "unknown id");
+  const std::string err = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(err, "No such logger: 0\nLogger 0 already initialized.\nNo such logger: 3\n");
+}
+
+}  // namespace
+}  // namespace qel
