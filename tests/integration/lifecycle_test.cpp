@@ -1,0 +1,186 @@
+// Start-up, the frame cycle and the drawing target, through the real exports.
+#include <algorithm>
+
+#include "frame/export_list.h"
+#include "plugin_fixture.h"
+
+namespace qel {
+namespace {
+
+using Lifecycle = PluginTest;
+
+size_t IndexOf(const std::vector<std::string>& list, const std::string& item) {
+  return static_cast<size_t>(std::find(list.begin(), list.end(), item) - list.begin());
+}
+
+TEST_F(Lifecycle, EveryExportOfTheListResolvesByName) {
+  int count = 0;
+#define QEL_COUNT_EXPORT(result, name, params, doc) \
+  EXPECT_NE(host().Symbol(#name), nullptr) << #name; \
+  ++count;
+  QEL_EXPORT_LIST(QEL_COUNT_EXPORT)
+#undef QEL_COUNT_EXPORT
+  EXPECT_GT(count, 10);
+  EXPECT_NE(host().Symbol("ReceiveQELPtr"), nullptr);
+}
+
+TEST_F(Lifecycle, StartUpLogsItsStepsInOrder) {
+  host().RecordCalls(true);
+  Start(1);
+  const std::vector<std::string> expected = {
+      "plugin initialisation ...",
+      "log file is set to '" + log_path_ + "'",
+      "running nuklear ui V:2021-02-01",
+      "init glew ...",
+      "glew initialized.",
+      "init nuklear context ...",
+      "context created.",
+      "create device ...",
+      "get texture & buffers ...",
+      "create shader ...",
+      "  nuklear init defaults done.",
+      "  nuklear create vertex, fragment program done.",
+      "  nuklear set shader source done.",
+      "  nuklear compile shader done.",
+      "  nuklear compile shader status done.",
+      "  nuklear link shader done.",
+      "  nuklear link shader status done.",
+      "get uniforms from shader ...",
+      "setup buffers ...",
+      "bind texture and buffers ...",
+      "device created.",
+  };
+  const std::vector<std::string> messages = LogMessages();
+  size_t last = 0;
+  for (const std::string& message : expected) {
+    const size_t at = IndexOf(messages, message);
+    ASSERT_LT(at, messages.size()) << "missing: " << message;
+    EXPECT_GE(at, last) << "out of order: " << message;
+    last = at;
+  }
+  EXPECT_TRUE(LogHas(": INFO: gl vendor: "));
+  EXPECT_TRUE(LogHas(": INFO: gl shader Version: "));
+  EXPECT_FALSE(LogHas("DEBUG"));
+
+  // Host objects first, one host frame, then the memblock and the placeholder image.
+  const std::vector<std::string>& calls = host().Calls();
+  const size_t box = IndexOf(calls, "CREATEOBJECTBOX_L_F_F_F");
+  const size_t image = IndexOf(calls, "CREATERENDERIMAGE_L_L_L_L_L");
+  const size_t sprite = IndexOf(calls, "CREATESPRITE_L_L");
+  const size_t sync = IndexOf(calls, "SYNC_0_0");
+  const size_t memblock = IndexOf(calls, "CREATEMEMBLOCK_L_L");
+  const size_t placeholder = IndexOf(calls, "CREATEIMAGECOLOR_L_L_L_L_L");
+  EXPECT_LT(box, image);
+  EXPECT_LT(image, sprite);
+  EXPECT_LT(sprite, sync);
+  EXPECT_LT(sync, memblock);
+  EXPECT_LT(memblock, placeholder);
+  EXPECT_LT(placeholder, calls.size());
+}
+
+TEST_F(Lifecycle, StartUpMakesTheInterfaceMemblockAndRenderImage) {
+  Start(0);
+  EXPECT_EQ(host().MemblockSize(api().GetMemblockInterface()), 2048);
+  const Pixels image = host().ImagePixels(api().GetQelRenderImage());
+  EXPECT_EQ(image.width, host().VirtualWidth());
+  EXPECT_EQ(image.height, host().VirtualHeight());
+  EXPECT_EQ(api().GetLastEditEvent(), 0);
+}
+
+TEST_F(Lifecycle, SecondInitKeepsObjectsAndTheLog) {
+  Start(1);
+  const int32_t memblock = api().GetMemblockInterface();
+  const int32_t image = api().GetQelRenderImage();
+  host().RecordCalls(true);
+  EXPECT_EQ(api().Init1(2), 1);
+  EXPECT_EQ(api().GetMemblockInterface(), memblock);
+  EXPECT_EQ(api().GetQelRenderImage(), image);
+  for (const std::string& call : host().Calls()) EXPECT_EQ(call.rfind("CREATE", 0), std::string::npos) << call;
+  EXPECT_EQ(LogCount("plugin initialisation ..."), 2);  // the first run's lines are still there
+  EXPECT_EQ(LogCount("context created."), 1);
+}
+
+TEST_F(Lifecycle, ExportsBeforeStartUpAnswerNeutrally) {
+  api().HandleInput0();
+  api().HandleInput1(1, 2);
+  api().Render(1);
+  api().Sync();
+  api().FixedVirtualResolution(1);
+  api().LogSetLocation(nullptr);
+  api().LogSetLocation("");
+  EXPECT_EQ(api().GetQelRenderImage(), 0);
+  EXPECT_EQ(api().GetQelRenderSprite(), 0);
+  EXPECT_EQ(api().GetMemblockInterface(), 0);
+  EXPECT_EQ(api().GetLastEditEvent(), 0);
+}
+
+TEST_F(Lifecycle, UnwritableLogPathLeavesStartUpGoing) {
+  ::testing::internal::CaptureStderr();
+  api().LogSetLocation("/nonexistent-folder/nuklear.log");
+  EXPECT_EQ(api().Init1(1), 1);
+  api().Sync();
+  const std::string err = ::testing::internal::GetCapturedStderr();
+  EXPECT_NE(err.find("Unable to open /nonexistent-folder/nuklear.log: "), std::string::npos) << err;
+  EXPECT_NE(err.find("No such logger: 0"), std::string::npos);
+}
+
+TEST_F(Lifecycle, SyncRunsAWholeHostFrameAndRenderOnlyDraws) {
+  Start(1);
+  host().RecordCalls(true);
+  api().Sync();
+  std::vector<std::string> calls = host().Calls();
+  ASSERT_GE(calls.size(), 3u);
+  EXPECT_EQ(calls[0], "UPDATE_0_F");
+  EXPECT_EQ(calls[1], "RENDER_0_0");
+  EXPECT_EQ(calls.back(), "SWAP_0_0");
+  host().ClearCalls();
+  api().Render(1);
+  for (const std::string& call : host().Calls()) {
+    EXPECT_NE(call, "UPDATE_0_F");
+    EXPECT_NE(call, "RENDER_0_0");
+    EXPECT_NE(call, "SWAP_0_0");
+    EXPECT_NE(call, "SYNC_0_0");
+  }
+}
+
+TEST_F(Lifecycle, DefaultModeDrawsOnTheBackBufferAtDeviceSize) {
+  Start(1);
+  api().Sync();
+  EXPECT_EQ(host().VirtualWidth(), 640);
+  EXPECT_EQ(host().VirtualHeight(), 480);
+  EXPECT_FALSE(host().SpriteVisible(api().GetQelRenderSprite()));
+}
+
+TEST_F(Lifecycle, FixedModeShowsTheSpriteAndSwitchingBackHidesIt) {
+  Start(1);
+  api().FixedVirtualResolution(1);
+  api().Sync();
+  EXPECT_TRUE(host().SpriteVisible(api().GetQelRenderSprite()));
+  const Pixels image = host().ImagePixels(api().GetQelRenderImage());
+  EXPECT_EQ(host().VirtualWidth(), image.width);
+  EXPECT_EQ(host().VirtualHeight(), image.height);
+  api().FixedVirtualResolution(0);
+  api().Sync();
+  EXPECT_FALSE(host().SpriteVisible(api().GetQelRenderSprite()));
+}
+
+class PartialHost : public PluginTest {
+  std::vector<std::string> RemovedCommands() const override {
+    return {"GETPOLYGONSDRAWN_L_0", "SETOBJECTCOLOR_0_L_L_L_L_L", "GETCHARBUFFER_S_0"};
+  }
+};
+
+TEST_F(PartialHost, MissingCommandsAreLoggedOnceAndNeverCalled) {
+  Start(1);
+  api().HandleInput0();
+  api().Sync();
+  api().Sync();
+  EXPECT_EQ(LogCount("the host does not provide 3 command(s)"), 1);
+  EXPECT_TRUE(LogHas("GETPOLYGONSDRAWN_L_0"));
+  EXPECT_TRUE(LogHas("SETOBJECTCOLOR_0_L_L_L_L_L"));
+  EXPECT_TRUE(LogHas("GETCHARBUFFER_S_0"));
+  EXPECT_TRUE(LogHas(": ERROR: the host does not provide"));
+}
+
+}  // namespace
+}  // namespace qel
