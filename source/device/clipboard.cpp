@@ -88,6 +88,7 @@ void Paste(nk_handle, nk_text_edit* edit) {
   if (!edit) return;
   const std::string text = GetSystemText();
   if (text.empty()) return;
+  // Nuklear's paste counts the length in glyphs.
   nk_textedit_paste(edit, text.c_str(), GlyphCount(text));
 }
 

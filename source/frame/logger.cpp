@@ -171,9 +171,10 @@ void Log(const char* source, int line, int level, int id, const char* format, ..
     return;
   }
   if (!record->file) return;
-  if (std::fwrite(text.data(), 1, text.size(), record->file) < text.size())
+  // A full disk often shows only when the buffer is flushed; both count as a failed write.
+  const bool written = std::fwrite(text.data(), 1, text.size(), record->file) == text.size();
+  if (std::fflush(record->file) != 0 || !written)
     std::fprintf(stderr, "Unable to write to log file: %s\n", std::strerror(errno));
-  std::fflush(record->file);
 }
 
 }  // namespace qel

@@ -87,3 +87,18 @@ TEST(Logger, ProblemsOfTheLoggerGoToStandardError) {
 
 }  // namespace
 }  // namespace qel
+
+namespace qel {
+namespace {
+
+TEST(Logger, AFullDiskIsReportedOnStandardError) {
+  std::FILE* full = std::fopen("/dev/full", "w");
+  if (!full) GTEST_SKIP() << "no /dev/full here";
+  CreateLogger(0, full);
+  ::testing::internal::CaptureStderr();
+  Log("src", 1, kLogError, 0, "lost");
+  EXPECT_EQ(::testing::internal::GetCapturedStderr().rfind("Unable to write to log file: ", 0), 0u);
+}
+
+}  // namespace
+}  // namespace qel
