@@ -7,3 +7,9 @@ bash "$root/scripts/setup.sh"
 bash "$root/scripts/build.sh"
 xvfb-run -a -s "-screen 0 1280x1024x24" \
   ctest --test-dir "$build" --output-on-failure -j "${QEL_JOBS:-2}" --timeout 300
+
+# The real target is a 32-bit Windows DLL: cross-build it and check its export names.
+if [ "${QEL_SKIP_WINDOWS:-0}" != 1 ]; then
+  bash "$root/scripts/build-windows.sh"
+  bash "$root/scripts/check-windows-exports.sh" "${QEL_WINDOWS_BUILD_DIR:-$root/build-win32}/nuklearplugin.dll" "$build/export-manifest"
+fi
