@@ -4,6 +4,12 @@
 
 namespace qel::engine {
 
+namespace {
+constexpr int64_t kTicksPerMillisecond = 10000;
+constexpr int64_t kTicksPerSecond = 10000000;
+constexpr float kLongestFrame = 3600;  // seconds; anything longer is no frame time
+}  // namespace
+
 FrameClock::FrameClock(bool manual, float frame_time) : manual_(manual), frame_time_(0) {
   SetFrameTime(frame_time);
 }
@@ -13,26 +19,25 @@ double FrameClock::Now() const {
 }
 
 uint32_t FrameClock::Milliseconds() const {
-  // The small allowance keeps a float frame time such as 0.7f (0.69999998...) from losing a
-  // millisecond when the sum is cut to whole milliseconds.
-  const double ms = std::fmod((manual_ ? manual_ms_ : Now() + offset_ms_) + 1e-4, 4294967296.0);
+  if (manual_) return static_cast<uint32_t>(manual_ticks_ / kTicksPerMillisecond);  // wraps like the engine's counter
+  const double ms = std::fmod(Now() + offset_ms_, 4294967296.0);
   return ms <= 0 ? 0u : static_cast<uint32_t>(ms);
 }
 
 void FrameClock::SetMilliseconds(uint32_t ms) {
   if (manual_)
-    manual_ms_ = ms;
+    manual_ticks_ = int64_t{ms} * kTicksPerMillisecond;
   else
     offset_ms_ = ms - Now();
 }
 
 void FrameClock::SetFrameTime(float seconds) {
-  if (std::isfinite(seconds) && seconds >= 0) frame_time_ = seconds;
+  if (std::isfinite(seconds) && seconds >= 0 && seconds <= kLongestFrame) frame_time_ = seconds;
 }
 
 void FrameClock::EndFrame() {
   if (manual_) {
-    manual_ms_ += frame_time_ * 1000.0;
+    manual_ticks_ += std::llround(static_cast<double>(frame_time_) * kTicksPerSecond);
     return;
   }
   const double now = Now();

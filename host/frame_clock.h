@@ -24,7 +24,9 @@ class FrameClock {
 
   bool manual_;
   float frame_time_;
-  double manual_ms_ = 0;           // manual mode: the time
+  // Manual mode: the time in tenths of a microsecond, a whole number, so that frame times
+  // add up exactly (ten frames of 0.7f seconds are 7000 ms, not 6999).
+  int64_t manual_ticks_ = 0;
   double offset_ms_ = 0;           // real mode: added to the real clock
   Clock::time_point start_ = Clock::now();
   double last_frame_end_ = 0;
