@@ -65,6 +65,7 @@ void TargetSize(const HostState& host, int& width, int& height) {
 bool BindRenderImage(HostState& host, int32_t image_id, int32_t depth_image_id) {
   Image* image = host.images.Find(image_id);
   if (!image || !image->texture || image->depth) return false;
+  const int32_t previous = host.display.target_image;
   FinishTarget(host);
   if (!image->framebuffer) {
     glGenFramebuffers(1, &image->framebuffer);
@@ -74,8 +75,15 @@ bool BindRenderImage(HostState& host, int32_t image_id, int32_t depth_image_id) 
   glBindFramebuffer(GL_FRAMEBUFFER, image->framebuffer);
   AttachDepth(host, *image, depth_image_id);
   if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
-    host.display.target_image = 0;
-    BindScreen(host);
+    // Back to where drawing went before.
+    const Image* before = host.images.Find(previous);
+    if (before && before->framebuffer && previous != image_id) {
+      glBindFramebuffer(GL_FRAMEBUFFER, before->framebuffer);
+      glViewport(0, 0, before->width, before->height);
+    } else {
+      host.display.target_image = 0;
+      BindScreen(host);
+    }
     return false;
   }
   // A loaded image drawn into is from now on a rendered one, top row last.

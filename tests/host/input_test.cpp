@@ -1,8 +1,11 @@
 // Raw input as the plug-in reads it: held keys and buttons, this frame's edges (which last
 // until the end of the next Swap), the wheel, typed characters and the mouse position.
+#include <GLFW/glfw3.h>
+
 #include <string>
 
 #include "host_fixture.h"
+#include "window_input.h"
 
 namespace qel {
 namespace {
@@ -107,6 +110,33 @@ TEST_F(Input, MouseIsReportedInTheVirtualResolution) {
   Command<void(int32_t, int32_t)>("SETVIRTUALRESOLUTION_0_L_L")(128, 24);
   EXPECT_FLOAT_EQ(mouse_x(), 32);
   EXPECT_FLOAT_EQ(mouse_y(), 6);
+}
+
+}  // namespace
+}  // namespace qel
+
+namespace qel {
+namespace {
+
+TEST(WindowKeys, MapToTheVirtualKeyCodesThePlugInReads) {
+  using engine::VirtualKeyOf;
+  EXPECT_EQ(VirtualKeyOf(GLFW_KEY_A), 'A');
+  EXPECT_EQ(VirtualKeyOf(GLFW_KEY_Z), 'Z');
+  EXPECT_EQ(VirtualKeyOf(GLFW_KEY_7), '7');
+  EXPECT_EQ(VirtualKeyOf(GLFW_KEY_LEFT_SHIFT), 16);
+  EXPECT_EQ(VirtualKeyOf(GLFW_KEY_RIGHT_SHIFT), 16);
+  EXPECT_EQ(VirtualKeyOf(GLFW_KEY_RIGHT_CONTROL), 17);
+  EXPECT_EQ(VirtualKeyOf(GLFW_KEY_BACKSPACE), 8);
+  EXPECT_EQ(VirtualKeyOf(GLFW_KEY_TAB), 9);
+  EXPECT_EQ(VirtualKeyOf(GLFW_KEY_KP_ENTER), 13);
+  EXPECT_EQ(VirtualKeyOf(GLFW_KEY_PAGE_UP), 33);
+  EXPECT_EQ(VirtualKeyOf(GLFW_KEY_HOME), 36);
+  EXPECT_EQ(VirtualKeyOf(GLFW_KEY_LEFT), 37);
+  EXPECT_EQ(VirtualKeyOf(GLFW_KEY_DOWN), 40);
+  EXPECT_EQ(VirtualKeyOf(GLFW_KEY_DELETE), 46);
+  EXPECT_EQ(VirtualKeyOf(GLFW_KEY_F1), 112);
+  EXPECT_EQ(VirtualKeyOf(GLFW_KEY_UNKNOWN), 0);
+  EXPECT_EQ(VirtualKeyOf(GLFW_KEY_WORLD_1), 0);
 }
 
 }  // namespace
