@@ -13,7 +13,9 @@
 
 namespace {
 
-qel::Host* g_host = nullptr;
+// The plug-in's host command table is qel::Host(); the reference host's class shares the name.
+using ReferenceHost = class qel::Host;
+ReferenceHost* g_host = nullptr;
 
 // Fills a window with `commands` small rectangles, the commonest shape of an interface.
 void DescribeInterface(int commands) {
@@ -55,7 +57,7 @@ int main(int argc, char** argv) {
   qel::HostConfig config;
   config.width = 1024;
   config.height = 768;
-  auto host = std::make_unique<qel::Host>(config);
+  auto host = std::make_unique<ReferenceHost>(config);
   if (!host->ok()) return 1;
   g_host = host.get();
   qel::ResolveHostCommands(&qel::Host::Lookup);

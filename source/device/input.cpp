@@ -98,7 +98,8 @@ void FeedLeftButton(HostCommandTable& host, nk_context* ctx, InputState& state, 
 }
 
 // Every character typed this frame, in order. Nuklear's text buffer is sized for a whole
-// frame of typing, so none is dropped.
+// frame of typing, so none is dropped; only characters beyond three UTF-8 bytes, which
+// Nuklear cannot hold, are skipped whole.
 void FeedText(HostCommandTable& host, nk_context* ctx) {
   if (host.GETCHARBUFFERLENGTH_L_0() <= 0) return;
   const char* text = host.GETCHARBUFFER_S_0();

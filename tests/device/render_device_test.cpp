@@ -14,6 +14,10 @@
 namespace qel {
 namespace {
 
+// The plug-in calls its host command table Host(); the reference host's class has the same
+// name, so the class is named through an elaborated type here.
+using ReferenceHost = class qel::Host;
+
 constexpr uint32_t kRed = 0xFF0000FFu;
 
 class RenderDeviceTest : public ::testing::Test {
@@ -22,7 +26,7 @@ class RenderDeviceTest : public ::testing::Test {
     HostConfig config;
     config.width = 320;
     config.height = 240;
-    host_ = std::make_unique<Host>(config);
+    host_ = std::make_unique<ReferenceHost>(config);
     ASSERT_TRUE(host_->ok());
     ResolveHostCommands(&Host::Lookup);
     LogSetLocation((::testing::TempDir() + "render_device_test.log").c_str());
@@ -42,7 +46,7 @@ class RenderDeviceTest : public ::testing::Test {
     nk_end(ctx);
   }
 
-  std::unique_ptr<Host> host_;
+  std::unique_ptr<ReferenceHost> host_;
 };
 
 TEST_F(RenderDeviceTest, ProjectionPutsInterfacePixelsWhereTheyBelong) {
