@@ -1,0 +1,15 @@
+// A look at a font file's table directory before the atlas gets it. The atlas's TrueType
+// reader trusts every offset it finds, so a file that is not a TrueType font (or is cut
+// short) would have it read far outside the file's bytes.
+#pragma once
+
+#include <cstddef>
+
+namespace qel {
+
+// True when `bytes` hold a single TrueType font (outline version 1.0 or "true") whose table
+// directory and the tables the baker reads (cmap, loca, head, glyf, hhea, hmtx, and maxp
+// when present) lie inside the bytes, and whose cmap has a Unicode subtable inside it.
+bool LooksLikeTrueType(const void* bytes, size_t size);
+
+}  // namespace qel
