@@ -1,7 +1,10 @@
 #include "fonts/font_atlas.h"
 
+#include <cstdint>
+
 #include "device/render_device.h"
 #include "fonts/font_table.h"
+#include "fonts/glyph_ranges.h"
 #include "frame/exports.h"
 #include "frame/logger.h"
 #include "frame/plugin_state.h"
@@ -25,10 +28,50 @@ GLuint UploadAtlasTexture(const void* pixels, int width, int height) {
   return texture;
 }
 
+float MeasureNothing(nk_handle, float, const char*, int) { return 0.0f; }
+
+void QueryNothing(nk_handle, float, struct nk_user_font_glyph* glyph, nk_rune, nk_rune) {
+  if (glyph) *glyph = nk_user_font_glyph{};
+}
+
 }  // namespace
 
 FontAtlasState& FontAtlas() { return g_atlas; }
 FontTable& Fonts() { return g_fonts; }
+
+void MakeEmptyFontHandle(nk_user_font& handle, float height, nk_handle texture) {
+  handle.userdata = nk_handle_ptr(nullptr);
+  handle.height = height;
+  handle.width = MeasureNothing;
+  handle.query = QueryNothing;
+  handle.texture = texture;
+}
+
+void* AllocateFontBytes(size_t size) {
+  nk_font_atlas* atlas = g_atlas.open;
+  if (!atlas || size == 0) return nullptr;
+  return atlas->permanent.alloc(atlas->permanent.userdata, nullptr, size);
+}
+
+nk_font* AddAtlasFont(void* bytes, size_t size, float pixel_size) {
+  nk_font_atlas* atlas = g_atlas.open;
+  if (!bytes) return nullptr;
+  if (!atlas) return nullptr;
+  std::vector<nk_rune>& ranges = g_atlas.font_ranges.emplace_back();
+  struct nk_font_config config = TrueTypeFontConfig(GlyphRanges(), pixel_size, ranges);
+  config.ttf_blob = bytes;
+  config.ttf_size = size;
+  config.ttf_data_owned_by_atlas = 1;
+  nk_font* font = pixel_size > 0.0f ? nk_font_atlas_add(atlas, &config) : nullptr;
+  if (!font) {
+    atlas->permanent.free(atlas->permanent.userdata, bytes);
+    g_atlas.font_ranges.pop_back();
+    return nullptr;
+  }
+  // Registered at once, measured and drawn only after the bake: until then it is empty.
+  MakeEmptyFontHandle(font->handle, pixel_size, nk_handle_id(0));
+  return font;
+}
 
 void EnsureStyleFont() {
   nk_context* ctx = Context();
@@ -51,6 +94,8 @@ using namespace qel;
 void FontStashBegin() {
   // Each stash is a new atlas. The previous one is not freed: fonts registered from it
   // keep drawing with its texture.
+  if (g_atlas.open)
+    QEL_LOG_WARN(kSourceDevice, "a font stash was still open; the fonts added to it will never be baked.");
   nk_font_atlas_init_default(&g_atlas.atlas);
   nk_font_atlas_begin(&g_atlas.atlas);
   g_atlas.open = &g_atlas.atlas;
@@ -62,10 +107,24 @@ void FontStashEnd() {
   nk_font_atlas& atlas = *g_atlas.open;
   int width = 0, height = 0;
   const void* pixels = nk_font_atlas_bake(&atlas, &width, &height, NK_FONT_ATLAS_RGBA32);
-  if (!pixels) QEL_LOG_WARN(kSourceDevice, "An error has occurred when baking the fonts.");
+  // A failed bake still gives the device a texture: one white pixel, so shapes keep drawing.
+  static const uint32_t kWhitePixel = 0xFFFFFFFFu;
+  const bool baked = pixels != nullptr;
+  if (!baked) {
+    QEL_LOG_WARN(kSourceDevice, "An error has occurred when baking the fonts.");
+    pixels = &kWhitePixel;
+    width = height = 1;
+  }
   RenderDevice& device = Device();
   device.font_texture = UploadAtlasTexture(pixels, width, height);
-  nk_font_atlas_end(&atlas, nk_handle_id(static_cast<int>(device.font_texture)), &device.null_texture);
+  const nk_handle texture = nk_handle_id(static_cast<int>(device.font_texture));
+  nk_font_atlas_end(&atlas, texture, &device.null_texture);
+  if (!baked) {
+    device.null_texture.uv = nk_vec2(0.5f, 0.5f);
+    // Fonts the bake never reached have no glyphs: they stay empty rather than unusable.
+    for (nk_font* font = atlas.fonts; font; font = font->next)
+      if (!font->handle.width) MakeEmptyFontHandle(font->handle, font->config ? font->config->size : 0.0f, texture);
+  }
   nk_style_load_all_cursors(ctx, atlas.cursors);
   if (atlas.default_font) {
     nk_style_set_font(ctx, &atlas.default_font->handle);

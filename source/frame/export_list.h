@@ -25,4 +25,14 @@
   X(void, HandleInput1, (float x, float y), "feeds this frame's host input, mouse at (x, y) in interface pixels") \
   /* [SECTION] fonts */                                                                             \
   X(void, FontStashBegin, (), "opens a new font atlas for TrueType fonts")                          \
-  X(void, FontStashEnd, (), "bakes the open atlas; with no font added the built-in font becomes the style font")
+  X(void, FontStashEnd, (), "bakes the open atlas; with no font added the built-in font becomes the style font") \
+  X(int32_t, FontAtlasAddFromFile, (const char* id, const char* path, float size), "adds a TrueType font read through the host to the open atlas; 1 when added") \
+  X(int32_t, FontAtlasAddFromSystem, (const char* id, const char* file, float size), "FontAtlasAddFromFile with a file of the system font folder") \
+  X(void, FontAddFromFile, (const char* id, const char* path, float size), "adds a TrueType font at an operating-system path to the open atlas; a taken id is skipped silently") \
+  X(int32_t, FontAtlasAddQelFont0, (int32_t image, const char* id, const char* image_file), "bitmap font from a host image and its subimages file, loaded into that image id when above 0; the image id, or 0") \
+  X(int32_t, FontAtlasAddQelFont1, (const char* id, const char* image_file), "FontAtlasAddQelFont0 into a new host image") \
+  X(void, FontAddGlyphRange, (uint32_t first, uint32_t last), "adds a range of characters to what later TrueType fonts bake (up to 32)") \
+  X(void, FontSetGlyphRange, (int32_t index), "later TrueType fonts bake built-in range table 0 to 5: Latin-1, Chinese, Cyrillic, Korean, Japanese, Greek") \
+  X(float, FontGetHeight, (), "height of the style font; 0 without one")                             \
+  X(float, FontGetLabelWidth, (const char* text), "width of the text in the style font; 0 without one") \
+  X(float, FontGetTextWidth, (const char* text, int32_t length), "width of the first length bytes of the text in the style font; 0 without one")

@@ -71,6 +71,7 @@ namespace qel {
   X(OPENTOREAD_L_S, int32_t(const char*))                          \
   X(READLINE_S_L, char*(int32_t))                                  \
   X(FILEEOF_L_L, int32_t(int32_t))                                 \
+  X(CLOSEFILE_0_L, void(int32_t))                                  \
   X(GETREADPATH_S_0, char*())                                      \
   X(JOINPATHS_S_S_S, char*(const char*, const char*))              \
   /* strings */                                                    \

@@ -1,0 +1,121 @@
+// TrueType fonts in the atlas, baked without GL: which characters each font gets from the
+// glyph range calls made before it, and what a font is before its atlas is baked.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "fonts/font_atlas.h"
+#include "fonts/font_table.h"
+#include "fonts/glyph_ranges.h"
+#include "frame/exports.h"
+#include "frame/host_commands.h"
+#include "frame/logger.h"
+
+namespace qel {
+namespace {
+
+const char* const kDejaVuSans = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+constexpr nk_rune kZhe = 0x0416;    // Cyrillic
+constexpr nk_rune kOmega = 0x03A9;  // Greek
+constexpr nk_rune kEAcute = 0x00E9;
+
+class AtlasFonts : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!LoggerExists(0)) CreateLogger(0, std::tmpfile());
+    GlyphRanges() = GlyphRangeState{};
+    // FontAddFromFile asks the host whether the file is there before reading it itself.
+    Host().GETFILEEXISTS_L_S.function = [](const char*) -> int32_t { return 1; };
+  }
+  void TearDown() override {
+    Host().GETFILEEXISTS_L_S.function = nullptr;
+    GlyphRanges() = GlyphRangeState{};
+  }
+  // FontStashEnd without the texture upload.
+  void Bake() {
+    nk_font_atlas* atlas = FontAtlas().open;
+    ASSERT_NE(atlas, nullptr);
+    int width = 0, height = 0;
+    ASSERT_NE(nk_font_atlas_bake(atlas, &width, &height, NK_FONT_ATLAS_ALPHA8), nullptr);
+    nk_font_atlas_end(atlas, nk_handle_id(1), nullptr);
+    FontAtlas().open = nullptr;
+  }
+  static nk_font* Baked(const char* id) {
+    const nk_user_font* handle = Fonts().Find(id);
+    return handle ? static_cast<nk_font*>(handle->userdata.ptr) : nullptr;
+  }
+  static bool Has(const char* id, nk_rune code_point) {
+    nk_font* font = Baked(id);
+    return font && nk_font_find_glyph(font, code_point) != font->fallback;
+  }
+};
+
+TEST_F(AtlasFonts, EachFontBakesTheRangesChosenBeforeIt) {
+  FontStashBegin();
+  FontAddFromFile("u-latin", kDejaVuSans, 20.0f);
+  FontAddGlyphRange(0x0400, 0x04FF);
+  FontAddFromFile("u-cyrillic", kDejaVuSans, 20.0f);
+  FontAddGlyphRange(0x0370, 0x03FF);
+  FontAddFromFile("u-greek", kDejaVuSans, 20.0f);
+  FontSetGlyphRange(6);
+  FontSetGlyphRange(-1);
+  FontAddFromFile("u-unchanged", kDejaVuSans, 20.0f);
+  FontSetGlyphRange(0);
+  FontAddFromFile("u-replaced", kDejaVuSans, 20.0f);
+
+  // Registered at once, but nothing to measure or draw until the bake.
+  const nk_user_font* unbaked = Fonts().Find("u-cyrillic");
+  ASSERT_NE(unbaked, nullptr);
+  EXPECT_EQ(unbaked->width(unbaked->userdata, unbaked->height, "abc", 3), 0.0f);
+  nk_user_font_glyph glyph{};
+  glyph.width = 5;
+  unbaked->query(unbaked->userdata, unbaked->height, &glyph, 'a', 0);
+  EXPECT_EQ(glyph.width, 0.0f);
+
+  Bake();
+  for (const char* id : {"u-latin", "u-cyrillic", "u-greek", "u-unchanged", "u-replaced"}) {
+    ASSERT_NE(Baked(id), nullptr) << id;
+    EXPECT_TRUE(Has(id, 'A') && Has(id, kEAcute)) << id;
+    EXPECT_NEAR(Baked(id)->handle.height, 20.0f, 0.5f) << id;
+  }
+  EXPECT_FALSE(Has("u-latin", kZhe));
+  EXPECT_EQ(Baked("u-latin")->config->oversample_h, 3);  // the library's defaults
+
+  EXPECT_TRUE(Has("u-cyrillic", kZhe));
+  EXPECT_FALSE(Has("u-cyrillic", kOmega));  // added after it
+  EXPECT_EQ(Baked("u-cyrillic")->config->oversample_h, 1);
+  EXPECT_EQ(Baked("u-cyrillic")->config->oversample_v, 1);
+
+  EXPECT_TRUE(Has("u-greek", kZhe) && Has("u-greek", kOmega));
+  EXPECT_TRUE(Has("u-unchanged", kZhe) && Has("u-unchanged", kOmega));
+  EXPECT_FALSE(Has("u-replaced", kZhe) || Has("u-replaced", kOmega));
+
+  // A glyph the font lacks measures as its fallback "?".
+  nk_font* latin = Baked("u-latin");
+  const char zhe[] = "\xD0\x96";
+  EXPECT_EQ(latin->handle.width(latin->handle.userdata, latin->handle.height, zhe, 2),
+            latin->handle.width(latin->handle.userdata, latin->handle.height, "?", 1));
+  nk_font* cyrillic = Baked("u-cyrillic");
+  EXPECT_GT(cyrillic->handle.width(cyrillic->handle.userdata, cyrillic->handle.height, zhe, 2),
+            cyrillic->handle.width(cyrillic->handle.userdata, cyrillic->handle.height, "?", 1));
+}
+
+TEST_F(AtlasFonts, RangeCallsAfterABakeLeaveItsFontsReadingTheirOwnGlyphs) {
+  FontStashBegin();
+  FontAddGlyphRange(0x0400, 0x04FF);
+  FontAddFromFile("u-before", kDejaVuSans, 16.0f);
+  Bake();
+  nk_font* font = Baked("u-before");
+  ASSERT_NE(font, nullptr);
+  const nk_font_glyph* zhe = nk_font_find_glyph(font, kZhe);
+
+  // Ranges added now would move the glyph index past this font's glyphs if the font shared
+  // the configuration's list.
+  for (nk_rune first = 0x0370; first < 0x0370 + 30 * 0x40; first += 0x40) FontAddGlyphRange(first, first + 0x3F);
+  FontSetGlyphRange(1);
+  EXPECT_EQ(nk_font_find_glyph(font, kZhe), zhe);
+  EXPECT_EQ(nk_font_find_glyph(font, kOmega), font->fallback);
+}
+
+}  // namespace
+}  // namespace qel
