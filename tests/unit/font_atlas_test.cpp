@@ -117,5 +117,18 @@ TEST_F(AtlasFonts, RangeCallsAfterABakeLeaveItsFontsReadingTheirOwnGlyphs) {
   EXPECT_EQ(nk_font_find_glyph(font, kOmega), font->fallback);
 }
 
+TEST_F(AtlasFonts, FontsOfAStashBegunAgainBeforeItsEndStayEmpty) {
+  FontStashBegin();
+  FontAddFromFile("u-dropped", kDejaVuSans, 20.0f);
+  FontStashBegin();  // a new atlas: the font above is never baked
+  FontAddFromFile("u-kept", kDejaVuSans, 20.0f);
+  Bake();
+  const nk_user_font* dropped = Fonts().Find("u-dropped");
+  ASSERT_NE(dropped, nullptr);
+  EXPECT_EQ(dropped->width(dropped->userdata, dropped->height, "abc", 3), 0.0f);
+  const nk_user_font* kept = Fonts().Find("u-kept");
+  EXPECT_GT(kept->width(kept->userdata, kept->height, "abc", 3), 20.0f);
+}
+
 }  // namespace
 }  // namespace qel
