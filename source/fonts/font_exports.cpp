@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "fonts/font_atlas.h"
 #include "fonts/font_table.h"
@@ -42,60 +43,65 @@ bool CanAddTrueType(const char* id, float size) {
   return true;
 }
 
-bool RefuseIfNotTrueType(const void* bytes, size_t size, const char* path) {
-  if (LooksLikeTrueType(bytes, size)) return false;
-  QEL_LOG_ERROR(kSourcePlugin, "font file '%s' is not a TrueType font. new font cannot be created.", path);
-  return true;
+// The file's bytes copied into atlas memory, or null (logged). The check comes before the
+// copy, so a refused file costs no atlas memory.
+void* CopyFontBytes(const void* source, size_t size, const char* path) {
+  if (!source || size == 0) {
+    QEL_LOG_ERROR(kSourcePlugin, "font file '%s' is empty. new font cannot be created.", path);
+    return nullptr;
+  }
+  if (!LooksLikeTrueType(source, size)) {
+    QEL_LOG_ERROR(kSourcePlugin, "font file '%s' is not a TrueType font. new font cannot be created.", path);
+    return nullptr;
+  }
+  void* copy = AllocateFontBytes(size);
+  if (!copy) {
+    QEL_LOG_ERROR(kSourcePlugin, "no memory for font file '%s'. new font cannot be created.", path);
+    return nullptr;
+  }
+  std::memcpy(copy, source, size);
+  return copy;
 }
 
-// The host file's bytes in atlas memory, or null. Refusals are logged.
+// A file read through the host (media folder or "raw:" path) into atlas memory, or null.
 void* LoadThroughHost(const char* path, size_t& size) {
+  size = 0;
   HostCommandTable& host = Host();
   if (!host.GETFILEEXISTS_L_S(path)) {
     QEL_LOG_ERROR(kSourcePlugin, "font file not exists '%s'. new font cannot be created.", path);
     return nullptr;
   }
   const int32_t memblock = host.CREATEMEMBLOCKFROMFILE_L_S(path);
-  const int32_t bytes = host.GETMEMBLOCKSIZE_L_L(memblock);
+  const int32_t bytes = memblock > 0 ? host.GETMEMBLOCKSIZE_L_L(memblock) : 0;
   const void* source = bytes > 0 ? host.GETMEMBLOCKPTR_P_L(memblock) : nullptr;
-  void* copy = nullptr;
-  if (!source) {
-    QEL_LOG_ERROR(kSourcePlugin, "font file '%s' is empty. new font cannot be created.", path);
-  } else if (!RefuseIfNotTrueType(source, static_cast<size_t>(bytes), path)) {
-    copy = AllocateFontBytes(static_cast<size_t>(bytes));
-    if (copy) std::memcpy(copy, source, static_cast<size_t>(bytes));
-  }
-  host.DELETEMEMBLOCK_0_L(memblock);
-  size = copy ? static_cast<size_t>(bytes) : 0;
+  void* copy = CopyFontBytes(source, source ? static_cast<size_t>(bytes) : 0, path);
+  if (memblock > 0) host.DELETEMEMBLOCK_0_L(memblock);
+  if (copy) size = static_cast<size_t>(bytes);
   return copy;
 }
 
-// The bytes of an operating-system file in atlas memory, untranslated, or null.
+// An operating-system file, read untranslated into atlas memory, or null.
 void* LoadFromDisk(const char* path, size_t& size) {
   size = 0;
+  std::vector<char> bytes;
   std::FILE* file = std::fopen(path, "rb");
-  if (!file) {
+  bool read = false;
+  if (file) {
+    long length = -1;
+    if (std::fseek(file, 0, SEEK_END) == 0) length = std::ftell(file);
+    if (length >= 0 && std::fseek(file, 0, SEEK_SET) == 0) {
+      bytes.resize(static_cast<size_t>(length));
+      read = std::fread(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    }
+    std::fclose(file);
+  }
+  if (!read) {
     QEL_LOG_ERROR(kSourcePlugin, "font file '%s' cannot be read. new font cannot be created.", path);
     return nullptr;
   }
-  void* bytes = nullptr;
-  long length = -1;
-  if (std::fseek(file, 0, SEEK_END) == 0) length = std::ftell(file);
-  if (length > 0 && std::fseek(file, 0, SEEK_SET) == 0) bytes = AllocateFontBytes(static_cast<size_t>(length));
-  if (bytes && std::fread(bytes, 1, static_cast<size_t>(length), file) == static_cast<size_t>(length)) {
-    size = static_cast<size_t>(length);
-  } else {
-    QEL_LOG_ERROR(kSourcePlugin, "font file '%s' cannot be read. new font cannot be created.", path);
-    if (bytes) FontAtlas().open->permanent.free(FontAtlas().open->permanent.userdata, bytes);
-    bytes = nullptr;
-  }
-  std::fclose(file);
-  if (bytes && RefuseIfNotTrueType(bytes, size, path)) {
-    FontAtlas().open->permanent.free(FontAtlas().open->permanent.userdata, bytes);
-    bytes = nullptr;
-    size = 0;
-  }
-  return bytes;
+  void* copy = CopyFontBytes(bytes.data(), bytes.size(), path);
+  if (copy) size = bytes.size();
+  return copy;
 }
 
 // The system font folder: SystemRoot, else windir, else SystemDrive's Windows folder.
