@@ -23,6 +23,52 @@
   /* [SECTION] input */                                                                             \
   X(void, HandleInput0, (), "feeds this frame's host input, mouse at the host's raw position")      \
   X(void, HandleInput1, (float x, float y), "feeds this frame's host input, mouse at (x, y) in interface pixels") \
+  /* [SECTION] windows */                                                                           \
+  X(int32_t, WindowBegin, (const char* name, float x, float y, float w, float h, int32_t flags), "opens the window (name as title), flags OR-ed with the frame's extra flags; nonzero while its body is to be filled") \
+  X(int32_t, WindowBeginTitled, (const char* name, const char* title, float x, float y, float w, float h, int32_t flags), "WindowBegin with a header text of its own") \
+  X(void, WindowEnd, (), "ends the current window; releases a held left button outside the virtual screen") \
+  X(int32_t, WindowGetBounds, (), "interface memblock: the current window's bounds (4 floats)")      \
+  X(float, WindowGetBoundX, (), "the current window's x; 0 without one")                             \
+  X(float, WindowGetBoundY, (), "the current window's y; 0 without one")                             \
+  X(float, WindowGetBoundWidth, (), "the current window's width; 0 without one")                     \
+  X(float, WindowGetBoundHeight, (), "the current window's height; 0 without one")                   \
+  X(int32_t, WindowGetPosition, (), "interface memblock: the current window's x, y (2 floats)")      \
+  X(int32_t, WindowGetSize, (), "interface memblock: the current window's width, height (2 floats)") \
+  X(float, WindowGetWidth, (), "the current window's width; 0 without one")                          \
+  X(float, WindowGetHeight, (), "the current window's height; 0 without one")                        \
+  X(int32_t, WindowGetContentRegion, (), "interface memblock: the current panel's clipping rectangle (4 floats)") \
+  X(int32_t, WindowGetContentRegionMin, (), "interface memblock: the clipping rectangle's top-left corner") \
+  X(int32_t, WindowGetContentRegionMax, (), "interface memblock: the clipping rectangle's bottom-right corner") \
+  X(int32_t, WindowGetContentRegionSize, (), "interface memblock: the clipping rectangle's width, height") \
+  X(float, WindowGetContentRegionX, (), "the clipping rectangle's x; 0 without a window")             \
+  X(float, WindowGetContentRegionY, (), "the clipping rectangle's y; 0 without a window")             \
+  X(float, WindowGetContentRegionWidth, (), "the clipping rectangle's width; 0 without a window")     \
+  X(float, WindowGetContentRegionHeight, (), "the clipping rectangle's height; 0 without a window")   \
+  X(int32_t, WindowGetPanelBounds, (), "interface memblock: the bounds of the current panel (4 floats)") \
+  X(int32_t, WindowGetScroll, (), "interface memblock: the current window's scroll offsets (2 unsigned 32-bit integers)") \
+  X(int32_t, WindowGetFlags, (), "the current window's flags, state bits included; 0 without one")   \
+  X(int32_t, WindowHasFocus, (), "1 when the current window is the active one")                      \
+  X(int32_t, WindowIsHovered, (), "1 when the mouse is over the current window")                     \
+  X(int32_t, WindowIsAnyHovered, (), "1 when the mouse is over any window (asked inside a window)")   \
+  X(int32_t, WindowIsAnyActive, (), "1 when any window is hovered or the last widget was modified (asked inside a window)") \
+  X(int32_t, WindowIsActive, (const char* name), "1 when the named window is the active one")        \
+  X(int32_t, WindowIsClosed, (const char* name), "1 when the named window is closed or not found")   \
+  X(int32_t, WindowIsHidden, (const char* name), "8192 when the named window is hidden, 0 when shown, 1 when not found") \
+  X(int32_t, WindowIsCollapsed, (const char* name), "32768 when the named window is collapsed, else 0") \
+  X(void, WindowClose, (const char* name), "closes the named window unless it is the current one")  \
+  X(void, WindowCollapse, (const char* name, int32_t state), "state 0 collapses the named window, any other value expands it") \
+  X(void, WindowCollapseIf, (const char* name, int32_t state, int32_t cond), "WindowCollapse when cond is nonzero") \
+  X(void, WindowShow, (const char* name, int32_t state), "state 0 hides the named window, any other value shows it") \
+  X(void, WindowShowIf, (const char* name, int32_t state, int32_t cond), "WindowShow when cond is nonzero") \
+  X(void, WindowSetBounds, (const char* name, float x, float y, float w, float h), "sets the named window's bounds") \
+  X(void, WindowSetPosition, (const char* name, float x, float y), "sets the named window's position") \
+  X(void, WindowSetSize, (const char* name, float w, float h), "sets the named window's size")       \
+  X(void, WindowSetFocus, (const char* name), "makes the named window active and draws it on top; none when not found") \
+  X(void, WindowSetScroll, (int32_t x, int32_t y), "sets the current window's scroll offsets")       \
+  X(void, WindowStore, (int32_t index, const char* name), "stored handle 0 to 31 := the named window, or empty") \
+  X(void, WindowStoreCanvas, (int32_t index), "stored handle 0 to 31 := the current window's canvas, or empty") \
+  X(void, WindowStorePanel, (int32_t index), "stored handle 0 to 31 := the current panel, or empty")   \
+  X(int32_t, WindowGetStoredPanelBounds, (int32_t index), "interface memblock: the stored panel's bounds now; zeros when empty") \
   /* [SECTION] fonts */                                                                             \
   X(void, FontStashBegin, (), "opens a new font atlas for TrueType fonts")                          \
   X(void, FontStashEnd, (), "bakes the open atlas; with no font added the built-in font becomes the style font") \

@@ -1,0 +1,73 @@
+// Windows: begin and end, queries and changes by name, the extra flags that keep windows
+// after a closed one from taking input, and the table of stored window, canvas and panel
+// handles that the canvas exports and WindowGetStoredPanelBounds read.
+#pragma once
+
+#include <cstdint>
+#include <unordered_map>
+
+#include "nuklear_config.h"
+
+namespace qel {
+
+inline constexpr int32_t kStoredHandleCount = 32;
+
+enum class StoredHandleKind : uint8_t { kEmpty, kWindow, kCanvas, kPanel };
+
+// One stored handle. A handle names a window object of Nuklear's, which Nuklear frees at the
+// end of a frame in which the window was not begun or was closed, and may then reuse for
+// another window; an entry therefore also keeps who its window was, and reads as empty once
+// that window is gone.
+struct StoredHandle {
+  StoredHandleKind kind = StoredHandleKind::kEmpty;
+  nk_window* window = nullptr;  // the window (or popup) whose canvas or panel this is
+  nk_hash window_name = 0;
+  nk_window* root = nullptr;    // its top-level window
+  nk_hash root_name = 0;
+  uint32_t root_life = 0;       // which life of the root's window object (see WindowsState)
+  nk_panel* panel = nullptr;    // kPanel only
+};
+
+class StoredHandleTable {
+ public:
+  // Indices outside 0 to 31 are ignored; a null window empties the entry.
+  void StoreWindow(int32_t index, nk_window* window);
+  void StoreCanvas(int32_t index, nk_window* window);
+  void StorePanel(int32_t index, nk_window* window, nk_panel* panel);
+
+  // The entry's handle when it is of that kind and its window still lives, else null.
+  nk_window* Window(int32_t index) const;
+  nk_command_buffer* Canvas(int32_t index) const;
+  nk_panel* Panel(int32_t index) const;
+
+ private:
+  void Store(int32_t index, StoredHandleKind kind, nk_window* window, nk_panel* panel);
+  const StoredHandle* Live(int32_t index, StoredHandleKind kind) const;
+
+  StoredHandle entries_[kStoredHandleCount];
+};
+
+struct WindowsState {
+  StoredHandleTable stored;
+  // Each time WindowBegin makes a new window, the window object's address gets a new life
+  // number, so an entry of an earlier window at the same address is told apart.
+  std::unordered_map<const nk_window*, uint32_t> lives;
+  uint32_t last_life = 0;
+};
+
+WindowsState& Windows();
+
+// The stored canvas at `index` for the canvas exports: null when the entry is empty, holds
+// another kind, or its window is gone.
+nk_command_buffer* StoredCanvas(int32_t index);
+nk_panel* StoredPanel(int32_t index);
+
+// The current window's panel (the group's or popup's while one is being filled), or null
+// when there is no context, no current window, or the current window is hidden.
+nk_panel* CurrentPanel(nk_context* ctx);
+
+// Releases a left button that is held with no press this frame while the pointer is
+// outside the virtual screen (0, 0)-(width, height), edges inside. WindowEnd runs it.
+void ReleaseLeftButtonOffScreen(nk_context* ctx, float virtual_width, float virtual_height);
+
+}  // namespace qel
