@@ -69,6 +69,30 @@
   X(void, WindowStoreCanvas, (int32_t index), "stored handle 0 to 31 := the current window's canvas, or empty") \
   X(void, WindowStorePanel, (int32_t index), "stored handle 0 to 31 := the current panel, or empty")   \
   X(int32_t, WindowGetStoredPanelBounds, (int32_t index), "interface memblock: the stored panel's bounds now; zeros when empty") \
+  /* [SECTION] layout */                                                                            \
+  X(void, LayoutRow, (int32_t fmt, float height, const char* ratios), "a row with one column per number of a list such as [0.25,0.5,0.25]; fmt 0 ratios, any other pixels") \
+  X(void, LayoutRowDynamic, (float height, int32_t cols), "a row of cols equal columns sharing the width") \
+  X(void, LayoutRowStatic, (float height, int32_t item_width, int32_t cols), "a row of cols columns of item_width pixels") \
+  X(void, LayoutRowBegin, (int32_t fmt, float height, int32_t cols), "a row whose columns are pushed one by one; fmt 0 ratios, any other pixels") \
+  X(void, LayoutRowPush, (float value), "the next column of a begun row: a ratio or a pixel width")   \
+  X(void, LayoutRowEnd, (), "ends a begun row")                                                      \
+  X(void, LayoutRowTemplateBegin, (float height), "a template row; its columns are pushed before its widgets") \
+  X(void, LayoutRowTemplatePushDynamic, (), "a template column that takes a share of what is left")   \
+  X(void, LayoutRowTemplatePushVariable, (float min_width), "a template column of at least min_width that grows") \
+  X(void, LayoutRowTemplatePushStatic, (float width), "a template column of width pixels (16 columns at most)") \
+  X(void, LayoutRowTemplateEnd, (), "ends the template row's columns")                               \
+  X(void, LayoutSpaceBegin, (int32_t fmt, float height, int32_t widget_count), "a free layout space; fmt 1 pixels, any other ratios") \
+  X(void, LayoutSpacePush, (float x, float y, float w, float h), "where the next widget of the space goes") \
+  X(void, LayoutSpaceEnd, (), "does nothing: the space ends with the next row")                      \
+  X(int32_t, LayoutSpaceBounds, (), "interface memblock: the space's rectangle (4 floats)")          \
+  X(int32_t, LayoutSpaceToScreen, (float x, float y), "interface memblock: the point in screen coordinates (2 floats)") \
+  X(int32_t, LayoutSpaceToLocal, (float x, float y), "interface memblock: the point in space coordinates (2 floats)") \
+  X(int32_t, LayoutSpaceRectToScreen, (float x, float y, float w, float h), "interface memblock: the rectangle in screen coordinates") \
+  X(int32_t, LayoutSpaceRectToLocal, (float x, float y, float w, float h), "interface memblock: the rectangle in space coordinates") \
+  X(int32_t, LayoutWidgetBounds, (), "interface memblock: the bounds the next widget of the row would get") \
+  X(float, LayoutRatioFromPixel, (float pixel_width), "the pixel width as a share (0 to 1) of the current window's width") \
+  X(void, LayoutSetMinRowHeight, (float height), "minimum row height of the current panel")          \
+  X(void, LayoutResetMinRowHeight, (), "restores the current panel's default minimum row height")    \
   /* [SECTION] fonts */                                                                             \
   X(void, FontStashBegin, (), "opens a new font atlas for TrueType fonts")                          \
   X(void, FontStashEnd, (), "bakes the open atlas; with no font added the built-in font becomes the style font") \
