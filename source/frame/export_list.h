@@ -93,6 +93,15 @@
   X(float, LayoutRatioFromPixel, (float pixel_width), "the pixel width as a share (0 to 1) of the current window's width") \
   X(void, LayoutSetMinRowHeight, (float height), "minimum row height of the current panel")          \
   X(void, LayoutResetMinRowHeight, (), "restores the current panel's default minimum row height")    \
+  /* [SECTION] text and labels */                                                                   \
+  X(void, Label, (const char* text, int32_t alignment), "a line of text in the next cell, in the text style's colour") \
+  X(void, LabelColored, (const char* text, int32_t alignment, int32_t color), "Label in a packed colour (red in the low byte, alpha in the high)") \
+  X(void, LabelWrap, (const char* text), "word-wrapped text in the next cell")                       \
+  X(void, LabelColoredWrap, (const char* text, int32_t color), "LabelWrap in a packed colour")       \
+  X(void, Text, (const char* text, int32_t length, int32_t alignment), "Label of the text's first length bytes") \
+  X(void, TextColored, (const char* text, int32_t length, int32_t alignment, int32_t color), "Text in a packed colour") \
+  X(void, TextWrap, (const char* text, int32_t length), "LabelWrap of the text's first length bytes") \
+  X(void, TextWrapColored, (const char* text, int32_t length, int32_t color), "TextWrap in a packed colour") \
   /* [SECTION] fonts */                                                                             \
   X(void, FontStashBegin, (), "opens a new font atlas for TrueType fonts")                          \
   X(void, FontStashEnd, (), "bakes the open atlas; with no font added the built-in font becomes the style font") \

@@ -1,0 +1,76 @@
+// Text and labels.
+#include "widgets/text.h"
+
+#include <cstring>
+
+#include "frame/exports.h"
+#include "frame/logger.h"
+#include "frame/plugin_state.h"
+
+namespace qel {
+
+int TextLength(const char* text, int32_t length) {
+  if (!text) return 0;
+  if (length < 0) {
+    QEL_LOG_ERROR(kSourcePlugin, "text length %d is negative; no text is drawn.", length);
+    return 0;
+  }
+  int used = 0;
+  while (used < length && text[used] != '\0') ++used;
+  return used;
+}
+
+int LabelLength(const char* text) { return text ? static_cast<int>(std::strlen(text)) : 0; }
+
+}  // namespace qel
+
+using namespace qel;
+
+void Label(const char* text, int32_t alignment) {
+  nk_context* ctx = Context();
+  if (!ctx) return;
+  nk_text(ctx, TextOrEmpty(text), LabelLength(text), static_cast<nk_flags>(alignment));
+}
+
+void LabelColored(const char* text, int32_t alignment, int32_t color) {
+  nk_context* ctx = Context();
+  if (!ctx) return;
+  nk_text_colored(ctx, TextOrEmpty(text), LabelLength(text), static_cast<nk_flags>(alignment), UnpackColor(color));
+}
+
+void LabelWrap(const char* text) {
+  nk_context* ctx = Context();
+  if (!ctx) return;
+  nk_text_wrap(ctx, TextOrEmpty(text), LabelLength(text));
+}
+
+void LabelColoredWrap(const char* text, int32_t color) {
+  nk_context* ctx = Context();
+  if (!ctx) return;
+  nk_text_wrap_colored(ctx, TextOrEmpty(text), LabelLength(text), UnpackColor(color));
+}
+
+void Text(const char* text, int32_t length, int32_t alignment) {
+  nk_context* ctx = Context();
+  if (!ctx) return;
+  nk_text(ctx, TextOrEmpty(text), TextLength(text, length), static_cast<nk_flags>(alignment));
+}
+
+void TextColored(const char* text, int32_t length, int32_t alignment, int32_t color) {
+  nk_context* ctx = Context();
+  if (!ctx) return;
+  nk_text_colored(ctx, TextOrEmpty(text), TextLength(text, length), static_cast<nk_flags>(alignment),
+                  UnpackColor(color));
+}
+
+void TextWrap(const char* text, int32_t length) {
+  nk_context* ctx = Context();
+  if (!ctx) return;
+  nk_text_wrap(ctx, TextOrEmpty(text), TextLength(text, length));
+}
+
+void TextWrapColored(const char* text, int32_t length, int32_t color) {
+  nk_context* ctx = Context();
+  if (!ctx) return;
+  nk_text_wrap_colored(ctx, TextOrEmpty(text), TextLength(text, length), UnpackColor(color));
+}
