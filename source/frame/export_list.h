@@ -102,6 +102,19 @@
   X(void, TextColored, (const char* text, int32_t length, int32_t alignment, int32_t color), "Text in a packed colour") \
   X(void, TextWrap, (const char* text, int32_t length), "LabelWrap of the text's first length bytes") \
   X(void, TextWrapColored, (const char* text, int32_t length, int32_t color), "TextWrap in a packed colour") \
+  /* [SECTION] images */                                                                            \
+  X(int32_t, ImageCreate0, (const char* name, int32_t host_image, float x, float y, float w, float h), "names the region of a host image (w, h <= 0: the whole size); the number of named images") \
+  X(int32_t, ImageCreate1, (const char* name, int32_t host_image), "names a whole host image; the number of named images") \
+  X(int32_t, ImageCreate2, (int32_t host_image), "interface memblock: the 16-byte record of a whole host image") \
+  X(int32_t, ImageToSlot0, (int32_t slot, int32_t host_image, float x, float y, float w, float h), "puts the region of a host image into a slot; the number of slots") \
+  X(int32_t, ImageToSlot1, (int32_t slot, int32_t host_image), "puts a whole host image into a slot; the number of slots") \
+  X(int32_t, ImageExists0, (int32_t slot), "1 when the slot holds an image")                          \
+  X(int32_t, ImageExists1, (const char* name), "1 when an image has that name")                       \
+  X(void, Image0, (int32_t slot), "the slot's image stretched over the next cell")                    \
+  X(void, Image1, (const char* name), "the named image stretched over the next cell")                 \
+  X(void, ImageColor0, (int32_t slot, int32_t color), "Image0 tinted with a packed colour")           \
+  X(void, ImageColor1, (const char* name, int32_t color), "Image1 tinted with a packed colour")        \
+  X(int32_t, ButtonMemblockImage, (int32_t memblock), "image button of the record at the start of a host memblock; 1 when clicked") \
   /* [SECTION] fonts */                                                                             \
   X(void, FontStashBegin, (), "opens a new font atlas for TrueType fonts")                          \
   X(void, FontStashEnd, (), "bakes the open atlas; with no font added the built-in font becomes the style font") \

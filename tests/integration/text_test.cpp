@@ -14,6 +14,7 @@ class Text : public WidgetTest {
   void SetUp() override {
     WidgetTest::SetUp();
     StartWidgets();
+    host().MoveMouse(600, 400);  // the pointer stays off the text
   }
   // Draws `widgets` in a window of one row of `columns` columns, then finds `rgb` on screen.
   ColorBox Drawn(const std::function<void()>& widgets, uint32_t rgb = kRed & 0xFFFFFF, int columns = 1) {

@@ -1,0 +1,147 @@
+#include "images/image_table.h"
+
+#include <cmath>
+#include <cstring>
+#include <new>
+
+#include "frame/host_commands.h"
+#include "frame/logger.h"
+#include "frame/plugin_state.h"
+
+namespace qel {
+namespace {
+
+ImagesState g_images;
+
+void PutU16(uint8_t* out, nk_ushort value) {
+  out[0] = static_cast<uint8_t>(value & 0xFF);
+  out[1] = static_cast<uint8_t>(value >> 8);
+}
+
+nk_ushort GetU16(const uint8_t* in) { return static_cast<nk_ushort>(in[0] | (in[1] << 8)); }
+
+struct nk_image RecordOf(int32_t texture, float whole_w, float whole_h, float x, float y, float w, float h) {
+  struct nk_image image = nk_image_id(texture);
+  image.w = ImageCoordinate(whole_w);
+  image.h = ImageCoordinate(whole_h);
+  image.region[0] = ImageCoordinate(x);
+  image.region[1] = ImageCoordinate(y);
+  image.region[2] = ImageCoordinate(w);
+  image.region[3] = ImageCoordinate(h);
+  return image;
+}
+
+struct nk_image ZeroImage() {
+  struct nk_image image;
+  std::memset(&image, 0, sizeof image);
+  return image;
+}
+
+}  // namespace
+
+ImagesState& Images() { return g_images; }
+
+nk_ushort ImageCoordinate(float value) {
+  if (!std::isfinite(value)) return 0;
+  double kept = std::fmod(std::trunc(static_cast<double>(value)), 65536.0);
+  if (kept < 0.0) kept += 65536.0;
+  return static_cast<nk_ushort>(kept);
+}
+
+struct nk_image MakeImageRecord(int32_t host_image, float x, float y, float w, float h) {
+  HostCommandTable& host = Host();
+  const int32_t texture = host.GETOPENGLIMAGEID_L_L(host_image);
+  if (w <= 0.0f) w = host.GETIMAGEWIDTH_F_L(host_image);
+  if (h <= 0.0f) h = host.GETIMAGEHEIGHT_F_L(host_image);
+  const float whole_w = host.GETIMAGEWIDTH_F_L(host_image);
+  const float whole_h = host.GETIMAGEHEIGHT_F_L(host_image);
+  return RecordOf(texture, whole_w, whole_h, x, y, w, h);
+}
+
+struct nk_image MakeWholeImageRecord(int32_t host_image) {
+  HostCommandTable& host = Host();
+  return RecordOf(host.GETOPENGLIMAGEID_L_L(host_image), host.GETIMAGEWIDTH_F_L(host_image),
+                  host.GETIMAGEHEIGHT_F_L(host_image), 0.0f, 0.0f, -1.0f, -1.0f);
+}
+
+struct nk_image FitRegionToImage(struct nk_image image) {
+  if (image.w == 0 || image.h == 0) return image;
+  if (image.region[0] < image.w && image.region[2] > image.w - image.region[0])
+    image.region[2] = static_cast<nk_ushort>(image.w - image.region[0]);
+  if (image.region[1] < image.h && image.region[3] > image.h - image.region[1])
+    image.region[3] = static_cast<nk_ushort>(image.h - image.region[1]);
+  return image;
+}
+
+void EncodeImageRecord(const struct nk_image& image, uint8_t out[kImageRecordBytes]) {
+  const uint32_t handle = static_cast<uint32_t>(image.handle.id);
+  for (int i = 0; i < 4; ++i) out[i] = static_cast<uint8_t>(handle >> (8 * i));
+  PutU16(out + 4, image.w);
+  PutU16(out + 6, image.h);
+  for (int i = 0; i < 4; ++i) PutU16(out + 8 + 2 * i, image.region[i]);
+}
+
+struct nk_image DecodeImageRecord(const uint8_t in[kImageRecordBytes]) {
+  uint32_t handle = 0;
+  for (int i = 0; i < 4; ++i) handle |= static_cast<uint32_t>(in[i]) << (8 * i);
+  struct nk_image image = nk_image_id(static_cast<int>(handle));
+  image.w = GetU16(in + 4);
+  image.h = GetU16(in + 6);
+  for (int i = 0; i < 4; ++i) image.region[i] = GetU16(in + 8 + 2 * i);
+  return image;
+}
+
+const struct nk_image* ImageTable::Find(const std::string& name) const {
+  const auto it = entries_.find(name);
+  return it == entries_.end() ? nullptr : &it->second;
+}
+
+int32_t ImageTable::Put(const std::string& name, const struct nk_image& image) {
+  entries_[name] = image;
+  return Count();
+}
+
+int32_t ImageSlotTable::Store(int32_t slot, const struct nk_image& image) {
+  if (slot < 0) return Count();
+  if (slot > kMaxSlot) {
+    QEL_LOG_ERROR(kSourcePlugin, "Imageslot '%d' is beyond the last slot %d; nothing is stored.", slot, kMaxSlot);
+    return Count();
+  }
+  if (slot >= Count()) {
+    try {
+      slots_.resize(static_cast<size_t>((slot / 10 + 2) * 10), ZeroImage());
+    } catch (const std::bad_alloc&) {
+      QEL_LOG_ERROR(kSourcePlugin, "Imageslot '%d' cannot be made: out of memory.", slot);
+      return Count();
+    }
+  }
+  slots_[static_cast<size_t>(slot)] = image;
+  return Count();
+}
+
+const struct nk_image* ImageSlotTable::Find(int32_t slot) const {
+  if (slot < 0 || slot >= Count()) return nullptr;
+  const struct nk_image& image = slots_[static_cast<size_t>(slot)];
+  return image.handle.id != 0 ? &image : nullptr;
+}
+
+bool ImageSlotTable::Exists(int32_t slot) const {
+  if (slot < 0 || slot >= Count()) return false;
+  const struct nk_image& image = slots_[static_cast<size_t>(slot)];
+  return image.w > 0 && image.h > 0;
+}
+
+struct nk_image LookupImageSlot(int32_t slot) {
+  if (const struct nk_image* image = g_images.slots.Find(slot)) return *image;
+  QEL_LOG_ERROR(kSourcePlugin, "Imageslot '%d' does not exists.", slot);
+  return Plugin().placeholder;
+}
+
+struct nk_image LookupImageName(const char* name) {
+  const char* key = name ? name : "";
+  if (const struct nk_image* image = g_images.named.Find(key)) return *image;
+  QEL_LOG_ERROR(kSourcePlugin, "Image '%s' does not exists.", key);
+  return Plugin().placeholder;
+}
+
+}  // namespace qel
