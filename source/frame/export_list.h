@@ -115,6 +115,22 @@
   X(void, ImageColor0, (int32_t slot, int32_t color), "Image0 tinted with a packed colour")           \
   X(void, ImageColor1, (const char* name, int32_t color), "Image1 tinted with a packed colour")        \
   X(int32_t, ButtonMemblockImage, (int32_t memblock), "image button of the record at the start of a host memblock; 1 when clicked") \
+  /* [SECTION] buttons */                                                                           \
+  X(int32_t, ButtonLabel, (const char* label), "push button with a label; 1 when it fired this frame (the click is then used up)") \
+  X(int32_t, ButtonText, (const char* text, int32_t length), "ButtonLabel of the text's first length bytes") \
+  X(int32_t, ButtonColor, (int32_t color), "push button filled with a packed colour; 1 when it fired") \
+  X(int32_t, ButtonSymbol, (int32_t symbol), "push button showing a symbol number; 1 when it fired")  \
+  X(int32_t, ButtonSymbolLabel, (int32_t symbol, const char* label, int32_t alignment), "push button with a symbol and a label; 1 when it fired") \
+  X(int32_t, ButtonSymbolText, (int32_t symbol, const char* text, int32_t length, int32_t alignment), "ButtonSymbolLabel of the text's first length bytes") \
+  X(int32_t, ButtonImage0, (int32_t slot), "push button showing the slot's image; 1 when it fired")  \
+  X(int32_t, ButtonImage1, (const char* name), "push button showing the named image; 1 when it fired") \
+  X(int32_t, ButtonImageLabel0, (int32_t slot, const char* label, int32_t alignment), "push button with the slot's image and a label; 1 when it fired") \
+  X(int32_t, ButtonImageLabel1, (const char* name, const char* label, int32_t alignment), "push button with the named image and a label; 1 when it fired") \
+  X(int32_t, ButtonImageText0, (int32_t slot, const char* text, int32_t length, int32_t alignment), "ButtonImageLabel0 of the text's first length bytes") \
+  X(int32_t, ButtonImageText1, (const char* name, const char* text, int32_t length, int32_t alignment), "ButtonImageLabel1 of the text's first length bytes") \
+  X(void, ButtonSetBehavior, (int32_t behavior), "0: buttons fire once per click; 1: they fire every frame they are held") \
+  X(int32_t, ButtonPushBehavior, (int32_t behavior), "saves the button behaviour (8 deep) and sets another; 1 when saved") \
+  X(int32_t, ButtonPopBehavior, (), "restores the last saved button behaviour; 1 when there was one") \
   /* [SECTION] fonts */                                                                             \
   X(void, FontStashBegin, (), "opens a new font atlas for TrueType fonts")                          \
   X(void, FontStashEnd, (), "bakes the open atlas; with no font added the built-in font becomes the style font") \
