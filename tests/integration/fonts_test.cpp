@@ -139,5 +139,20 @@ TEST_F(Fonts, TheSystemFontFolderIsFoundThroughSystemRootThenWindirThenSystemDri
   EXPECT_FALSE(LogHas("An error has occurred when baking the fonts."));
 }
 
+TEST_F(Fonts, GlyphRangesBeyondThirtyTwoAndRangesOfNoCharactersAreIgnoredWithAWarning) {
+  Start();
+  for (uint32_t first = 0x0400; first < 0x0400 + 31 * 0x10; first += 0x10) api().FontAddGlyphRange(first, first + 0xF);
+  EXPECT_FALSE(LogHas("ignored."));
+  api().FontAddGlyphRange(0x3000, 0x30FF);  // the 33rd with Latin-1 kept from the start
+  EXPECT_TRUE(LogHas("WARN: glyph ranges are full (32 ranges). range 0x3000-0x30FF is ignored."));
+  api().FontAddGlyphRange(0x0500, 0x0400);
+  api().FontAddGlyphRange(0, 0x7F);
+  EXPECT_TRUE(LogHas("WARN: glyph range 0x500-0x400 is not a range of characters. it is ignored."));
+  EXPECT_TRUE(LogHas("WARN: glyph range 0x0-0x7F is not a range of characters. it is ignored."));
+  api().FontSetGlyphRange(2);  // a table replaces them all; adding works again
+  api().FontAddGlyphRange(0x3000, 0x30FF);
+  EXPECT_EQ(LogCount("ignored."), 3);
+}
+
 }  // namespace
 }  // namespace qel
