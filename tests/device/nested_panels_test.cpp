@@ -54,18 +54,6 @@ TEST_F(NestedPanels, ARowInsideAGroupLeavesTheOuterRowsColumnsAlone) {
   Sync();
 }
 
-TEST_F(NestedPanels, ARowOfNoColumnsKeepsNuklearsReadInsideTheList) {
-  nk_context* ctx = Context();
-  ASSERT_TRUE(WindowBegin("w", 0, 0, 300, 200, 0));
-  LayoutRow(0, 30, "[]");
-  EXPECT_EQ(ctx->current->layout->row.columns, 0);
-  // Nuklear reads the column at index 0 even in a row of none: there is a zero to read.
-  ASSERT_NE(ctx->current->layout->row.ratio, nullptr);
-  EXPECT_EQ(ctx->current->layout->row.ratio[0], 0.0f);
-  WindowEnd();
-  Sync();
-}
-
 TEST_F(NestedPanels, AStoredWindowPanelIsReadInsideAGroupAsItIsThen) {
   nk_context* ctx = Context();
   ASSERT_TRUE(WindowBegin("w", 10, 20, 300, 200, 0));

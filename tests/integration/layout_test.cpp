@@ -87,24 +87,5 @@ TEST_F(Layout, RatioFromPixelIsAShareOfTheWindowsWidth) {
   });
 }
 
-TEST_F(Layout, MinimumRowHeightAppliesToRowsOfHeightZero) {
-  StartWidgets();
-  Frame([&] {
-    ASSERT_TRUE(api().WindowBegin("w", 10, 10, 300, 300, kBorder));
-    api().LayoutRowDynamic(40, 1);
-    api().LayoutWidgetBounds();
-    const float forty = InterfaceRect().h;
-    api().LayoutSetMinRowHeight(40);
-    api().LayoutRowDynamic(0, 1);
-    api().LayoutWidgetBounds();
-    EXPECT_EQ(InterfaceRect().h, forty);
-    api().LayoutResetMinRowHeight();
-    api().LayoutRowDynamic(0, 1);
-    api().LayoutWidgetBounds();
-    EXPECT_LT(InterfaceRect().h, 40.0f);
-    api().WindowEnd();
-  });
-}
-
 }  // namespace
 }  // namespace qel

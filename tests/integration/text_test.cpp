@@ -90,15 +90,5 @@ TEST_F(Text, WrappedTextBreaksIntoLinesInsideItsCell) {
   EXPECT_EQ(text_wrapped.height(), one_line.height());  // "WW WW" fits on one line
 }
 
-TEST_F(Text, UncolouredFormsDrawInTheTextStylesColour) {
-  const Pixels empty = (Drawn([] {}), host().Screen());
-  Drawn([&] { api().Label("WWWW", kAlignLeft); });
-  const Pixels label = host().Screen();
-  int changed = 0;
-  for (int y = 0; y < 300; ++y)
-    for (int x = 0; x < 400; ++x) changed += label.At(x, y) != empty.At(x, y);
-  EXPECT_GT(changed, 20);
-}
-
 }  // namespace
 }  // namespace qel

@@ -159,24 +159,6 @@ TEST_F(Windows, StateQueriesByNameAnswerNuklearsFlagBits) {
   EXPECT_EQ(api().WindowIsHidden(nullptr), 1);
 }
 
-TEST_F(Windows, FocusMovesBetweenWindowsByName) {
-  StartWidgets();
-  auto describe = [&] {
-    api().WindowBegin("a", 10, 10, 100, 100, kBorder);
-    api().WindowEnd();
-    api().WindowBegin("b", 200, 10, 100, 100, kBorder);
-    api().WindowEnd();
-  };
-  Frame(describe);
-  EXPECT_EQ(api().WindowIsActive("b"), 1);  // Nuklear activates the newest window
-  api().WindowSetFocus("a");
-  EXPECT_EQ(api().WindowIsActive("a"), 1);
-  EXPECT_EQ(api().WindowIsActive("b"), 0);
-  api().WindowSetFocus("nowhere");
-  EXPECT_EQ(api().WindowIsActive("a"), 0);
-  Frame(describe);
-}
-
 // Nuklear's end of frame loses its window list when the active window is hidden and is the
 // first window; the plug-in moves the activity on before that happens.
 TEST_F(Windows, HidingTheActiveWindowLosesNoWindow) {
@@ -263,24 +245,15 @@ TEST_F(Windows, ResultsOfEveryKindLandInTheInterfaceMemblock) {
     EXPECT_EQ(bounds.y, 40.0f);
     EXPECT_EQ(bounds.w, 300.0f);
     EXPECT_EQ(bounds.h, 200.0f);
-    EXPECT_EQ(api().WindowGetBoundY(), 40.0f);
-    EXPECT_EQ(api().WindowGetHeight(), 200.0f);
-
-    std::memset(bytes, 0xAB, 32);
-    EXPECT_EQ(api().WindowGetSize(), block);
-    EXPECT_EQ(InterfaceFloat(0), 300.0f);
-    EXPECT_EQ(InterfaceFloat(1), 200.0f);
-    EXPECT_EQ(bytes[8], 0xAB);  // a vector writes 8 bytes
 
     api().WindowGetContentRegion();
     const Rect clip = InterfaceRect();
     EXPECT_GT(clip.y, 40.0f);  // below the header
-    EXPECT_LT(clip.h, 200.0f);
-    EXPECT_EQ(api().WindowGetContentRegionX(), clip.x);
-    EXPECT_EQ(api().WindowGetContentRegionHeight(), clip.h);
-    api().WindowGetContentRegionMax();
+    std::memset(bytes, 0xAB, 32);
+    EXPECT_EQ(api().WindowGetContentRegionMax(), block);
     EXPECT_EQ(InterfaceFloat(0), clip.x + clip.w);
     EXPECT_EQ(InterfaceFloat(1), clip.y + clip.h);
+    EXPECT_EQ(bytes[8], 0xAB);  // a vector writes 8 bytes
 
     api().WindowSetScroll(7, -1);
     EXPECT_EQ(api().WindowGetScroll(), block);
@@ -290,17 +263,6 @@ TEST_F(Windows, ResultsOfEveryKindLandInTheInterfaceMemblock) {
     api().WindowEnd();
   });
   EXPECT_EQ(api().WindowGetBoundX(), 0.0f);  // after the end: no current window
-}
-
-TEST_F(Windows, ABeginInsideAnotherWindowIsRefused) {
-  StartWidgets();
-  Frame([&] {
-    ASSERT_TRUE(api().WindowBegin("outer", 10, 10, 200, 200, kBorder));
-    EXPECT_EQ(api().WindowBegin("inner", 20, 20, 50, 50, kBorder), 0);
-    EXPECT_EQ(api().WindowGetBoundWidth(), 200.0f);  // the outer one is still current
-    api().WindowEnd();
-  });
-  EXPECT_EQ(api().WindowIsClosed("inner"), 1);
 }
 
 TEST_F(Windows, StoredPanelsReadTheirBoundsWhenAskedAndForgetGoneWindows) {

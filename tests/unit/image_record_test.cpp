@@ -5,7 +5,6 @@
 #include <limits>
 
 #include "images/image_table.h"
-#include "widgets/text.h"
 
 namespace qel {
 namespace {
@@ -64,22 +63,6 @@ TEST(ImageRecords, RegionsRunningPastTheImageAreCutAtItsEdge) {
   struct nk_image sizeless = nk_image_id(7);  // no size: drawn whole anyway
   sizeless.region[2] = 65535;
   EXPECT_EQ(FitRegionToImage(sizeless).region[2], 65535);
-}
-
-TEST(PackedColours, UnpackByteForByte) {
-  const nk_color red = UnpackColor(static_cast<int32_t>(0xFF0000FFu));
-  EXPECT_EQ(red.r, 255);
-  EXPECT_EQ(red.g, 0);
-  EXPECT_EQ(red.b, 0);
-  EXPECT_EQ(red.a, 255);
-  const nk_color mixed = UnpackColor(0x40302010);
-  EXPECT_EQ(mixed.r, 0x10);
-  EXPECT_EQ(mixed.g, 0x20);
-  EXPECT_EQ(mixed.b, 0x30);
-  EXPECT_EQ(mixed.a, 0x40);
-  EXPECT_EQ(UnpackColor(255).a, 0);  // no default alpha
-  const nk_color white = UnpackColor(-1);
-  EXPECT_EQ(white.r + white.g + white.b + white.a, 4 * 255);
 }
 
 }  // namespace
