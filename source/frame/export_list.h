@@ -143,4 +143,6 @@
   X(void, FontSetGlyphRange, (int32_t index), "later TrueType fonts bake built-in range table 0 to 5: Latin-1, Chinese, Cyrillic, Korean, Japanese, Greek") \
   X(float, FontGetHeight, (), "height of the style font; 0 without one")                             \
   X(float, FontGetLabelWidth, (const char* text), "width of the text in the style font; 0 without one") \
-  X(float, FontGetTextWidth, (const char* text, int32_t length), "width of the first length bytes of the text in the style font; 0 without one")
+  X(float, FontGetTextWidth, (const char* text, int32_t length), "width of the first length bytes of the text in the style font; 0 without one") \
+  /* [SECTION] style */                                                                             \
+  X(void, StyleSetFont, (const char* id), "makes the font registered under the id the live style's font")
