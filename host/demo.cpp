@@ -1,5 +1,8 @@
 #include "demo.h"
 
+#include "bitmap_font_maker.h"
+#include "frame/export_table.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <type_traits>
@@ -8,54 +11,9 @@
 // describing the whole interface again, and keeps the values the widgets hand back.
 namespace {
 
-template <class Signature>
-Signature* Find(qel::Host& host, const char* name) {
-  return host.Export<Signature>(name);
-}
-
-// The exports the demo uses, found once after the plug-in is loaded. A missing one leaves
-// its pointer null and its part of the interface out.
-struct Exports {
-  int32_t (*Init1)(int32_t) = nullptr;
-  void (*FontStashBegin)() = nullptr;
-  void (*FontStashEnd)() = nullptr;
-  void (*HandleInput0)() = nullptr;
-  void (*Sync)() = nullptr;
-  int32_t (*ImageCreate1)(const char*, int32_t) = nullptr;
-  int32_t (*ImageToSlot1)(int32_t, int32_t) = nullptr;
-  int32_t (*WindowBegin)(const char*, float, float, float, float, int32_t) = nullptr;
-  int32_t (*WindowBeginTitled)(const char*, const char*, float, float, float, float, int32_t) = nullptr;
-  void (*WindowEnd)() = nullptr;
-  void (*LayoutRowDynamic)(float, int32_t) = nullptr;
-  void (*LayoutRow)(int32_t, float, const char*) = nullptr;
-  void (*LayoutRowTemplateBegin)(float) = nullptr;
-  void (*LayoutRowTemplatePushStatic)(float) = nullptr;
-  void (*LayoutRowTemplatePushDynamic)() = nullptr;
-  void (*LayoutRowTemplateEnd)() = nullptr;
-  void (*Label)(const char*, int32_t) = nullptr;
-  void (*LabelColored)(const char*, int32_t, int32_t) = nullptr;
-  void (*LabelWrap)(const char*) = nullptr;
-  void (*Image1)(const char*) = nullptr;
-  void (*Image0)(int32_t) = nullptr;
-  void (*ImageColor1)(const char*, int32_t) = nullptr;
-  int32_t (*ButtonLabel)(const char*) = nullptr;
-  int32_t (*ButtonSymbolLabel)(int32_t, const char*, int32_t) = nullptr;
-  int32_t (*ButtonColor)(int32_t) = nullptr;
-  int32_t (*ButtonImageLabel1)(const char*, const char*, int32_t) = nullptr;
-  int32_t (*ButtonSymbol)(int32_t) = nullptr;
-
-  bool complete() const {
-    return Init1 && FontStashBegin && FontStashEnd && HandleInput0 && Sync && ImageCreate1 && ImageToSlot1 &&
-           WindowBegin && WindowBeginTitled && WindowEnd && LayoutRowDynamic && LayoutRow &&
-           LayoutRowTemplateBegin && LayoutRowTemplatePushStatic && LayoutRowTemplatePushDynamic &&
-           LayoutRowTemplateEnd && Label && LabelColored && LabelWrap && Image1 && Image0 && ImageColor1 &&
-           ButtonLabel && ButtonSymbolLabel && ButtonColor && ButtonImageLabel1 && ButtonSymbol;
-  }
-};
-
-#define QEL_DEMO_FIND(name) exports.name = Find<std::remove_pointer_t<decltype(exports.name)>>(host, #name)
-
-Exports exports;
+// The plug-in's exports, typed from its export list and found by name once it is loaded.
+qel::ExportTable exports;
+bool complete = false;
 
 // What the script keeps between frames.
 struct DemoState {
@@ -86,7 +44,7 @@ void LoadImages(qel::Host& host) {
 }
 
 void MainWindow() {
-  Exports& x = exports;
+  const qel::ExportTable& x = exports;
   if (x.WindowBeginTitled("main", "Qel UI", 40, 40, 470, 340, kBorder | kMovable | kScalable | kMinimizable | kTitle)) {
     x.LayoutRowDynamic(22, 1);
     x.Label("An immediate-mode interface for the Qel runtime", kLeft);
@@ -124,7 +82,7 @@ void MainWindow() {
 }
 
 void InventoryWindow() {
-  Exports& x = exports;
+  const qel::ExportTable& x = exports;
   if (x.WindowBeginTitled("inventory", "Inventory", 540, 40, 270, 190, kBorder | kMovable | kTitle)) {
     struct Item {
       const char* image;
@@ -151,52 +109,72 @@ void InventoryWindow() {
   x.WindowEnd();
 }
 
+// Every extended symbol on a button, plain and framed, in the built-in theme.
+void SymbolsWindow() {
+  const qel::ExportTable& x = exports;
+  if (x.WindowBeginTitled("symbols", "Symbols", 540, 250, 470, 180, kBorder | kMovable | kTitle)) {
+    constexpr int32_t kFramed = 0x80;
+    for (int32_t modifier : {0, kFramed}) {
+      x.LayoutRowDynamic(24, 12);
+      for (int32_t symbol = 13; symbol <= 36; ++symbol) x.ButtonSymbol(symbol | modifier);
+    }
+  }
+  x.WindowEnd();
+}
+
+// One line in each kind of font: a baked TrueType font, a bitmap font drawn from a host
+// image, and the library's built-in font.
+void FontsWindow() {
+  const qel::ExportTable& x = exports;
+  if (x.WindowBeginTitled("fonts", "Fonts", 40, 410, 470, 170, kBorder | kMovable | kTitle)) {
+    const struct {
+      const char* font;
+      const char* text;
+    } lines[] = {{"sans", "DejaVu Sans, baked at 20 pixels"},
+                 {"pixel", "A BITMAP FONT FROM A HOST IMAGE"},
+                 {"default", "The built-in 13-pixel font"}};
+    for (const auto& line : lines) {
+      x.StyleSetFont(line.font);
+      x.LayoutRowDynamic(30, 1);
+      x.Label(line.text, kLeft);
+    }
+    x.StyleSetFont("default");
+  }
+  x.WindowEnd();
+}
+
+void LoadFonts() {
+  const qel::ExportTable& x = exports;
+  x.FontStashBegin();  // no font added: the built-in one, registered as "default"
+  x.FontStashEnd();
+  x.FontStashBegin();
+  x.FontAtlasAddFromFile("sans", "raw:/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", 20.0f);
+  x.FontStashEnd();
+  const std::string image = WriteDemoBitmapFont(TempFolder());
+  if (!image.empty()) x.FontAtlasAddQelFont1("pixel", ("raw:" + image).c_str());
+}
+
 }  // namespace
 
 bool DemoSelect(const std::string& name) { return name.empty() || name == "default"; }
 
 void DemoStart(qel::Host& host) {
-  QEL_DEMO_FIND(Init1);
-  QEL_DEMO_FIND(FontStashBegin);
-  QEL_DEMO_FIND(FontStashEnd);
-  QEL_DEMO_FIND(HandleInput0);
-  QEL_DEMO_FIND(Sync);
-  QEL_DEMO_FIND(ImageCreate1);
-  QEL_DEMO_FIND(ImageToSlot1);
-  QEL_DEMO_FIND(WindowBegin);
-  QEL_DEMO_FIND(WindowBeginTitled);
-  QEL_DEMO_FIND(WindowEnd);
-  QEL_DEMO_FIND(LayoutRowDynamic);
-  QEL_DEMO_FIND(LayoutRow);
-  QEL_DEMO_FIND(LayoutRowTemplateBegin);
-  QEL_DEMO_FIND(LayoutRowTemplatePushStatic);
-  QEL_DEMO_FIND(LayoutRowTemplatePushDynamic);
-  QEL_DEMO_FIND(LayoutRowTemplateEnd);
-  QEL_DEMO_FIND(Label);
-  QEL_DEMO_FIND(LabelColored);
-  QEL_DEMO_FIND(LabelWrap);
-  QEL_DEMO_FIND(Image1);
-  QEL_DEMO_FIND(Image0);
-  QEL_DEMO_FIND(ImageColor1);
-  QEL_DEMO_FIND(ButtonLabel);
-  QEL_DEMO_FIND(ButtonSymbolLabel);
-  QEL_DEMO_FIND(ButtonColor);
-  QEL_DEMO_FIND(ButtonImageLabel1);
-  QEL_DEMO_FIND(ButtonSymbol);
+  const std::vector<std::string> missing = qel::LoadExportTable([&](const char* name) { return host.Symbol(name); }, exports);
+  complete = missing.empty();
   if (!exports.Init1) return;
+  exports.LogSetLocation(LogPath().c_str());  // keep the log out of the working folder
   exports.Init1(1);  // the built-in theme
-  if (!exports.complete()) {
-    std::fprintf(stderr, "qelhost: the plug-in lacks exports the demo needs; it shows an empty frame\n");
+  if (!complete) {
+    std::fprintf(stderr, "qelhost: the plug-in lacks %s and more; the demo shows an empty frame\n", missing.front().c_str());
     return;
   }
-  exports.FontStashBegin();  // no font added: the built-in one
-  exports.FontStashEnd();
+  LoadFonts();
   LoadImages(host);
   host.MoveMouse(130, 266);  // headless, the pointer rests on "Play"; a real window's mouse takes over
 }
 
 void DemoFrame(qel::Host& host, int /*frame*/) {
-  if (!exports.complete()) {
+  if (!complete) {
     if (exports.HandleInput0) exports.HandleInput0();
     if (exports.Sync)
       exports.Sync();
@@ -205,7 +183,10 @@ void DemoFrame(qel::Host& host, int /*frame*/) {
     return;
   }
   exports.HandleInput0();
+  exports.StyleSetFont("default");
   MainWindow();
   InventoryWindow();
+  SymbolsWindow();
+  FontsWindow();
   exports.Sync();
 }

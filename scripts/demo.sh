@@ -10,5 +10,5 @@ bash "$root/scripts/build.sh"
 mkdir -p "$out"
 xvfb-run -a -s "-screen 0 1280x1024x24" \
   "$build/host/qelhost" --plugin "$build/nuklearplugin.so" --frames "${QEL_DEMO_FRAMES:-120}" \
-  --every 60 --media "$root/examples/media" --screenshot-dir "$out"
+  --every 60 --width 1040 --height 620 --media "$root/examples/media" --screenshot-dir "$out"
 echo "demo screenshots written to $out"
