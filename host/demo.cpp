@@ -162,7 +162,7 @@ void DemoStart(qel::Host& host) {
   const std::vector<std::string> missing = qel::LoadExportTable([&](const char* name) { return host.Symbol(name); }, exports);
   complete = missing.empty();
   if (!exports.Init1) return;
-  exports.LogSetLocation(LogPath().c_str());  // keep the log out of the working folder
+  if (exports.LogSetLocation) exports.LogSetLocation(LogPath().c_str());  // keep the log out of the working folder
   exports.Init1(1);  // the built-in theme
   if (!complete) {
     std::fprintf(stderr, "qelhost: the plug-in lacks %s and more; the demo shows an empty frame\n", missing.front().c_str());
