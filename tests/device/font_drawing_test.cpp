@@ -9,6 +9,7 @@
 #include <string>
 
 #include "../integration/bitmap_font.h"
+#include "device_fixture.h"
 #include "device/render_device.h"
 #include "fonts/font_atlas.h"
 #include "fonts/font_table.h"
@@ -19,7 +20,6 @@
 namespace qel {
 namespace {
 
-using ReferenceHost = class qel::Host;
 
 const std::string kDejaVuRaw = "raw:/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 constexpr int kWidth = 320, kHeight = 240;
@@ -40,13 +40,8 @@ class FontDrawing : public ::testing::Test {
     std::filesystem::remove_all(media_);
     std::filesystem::create_directories(media_);
     ASSERT_TRUE(WriteBitmapFont(media_));
-    HostConfig config;
-    config.width = kWidth;
-    config.height = kHeight;
-    config.media_folder = media_;
-    host_ = std::make_unique<ReferenceHost>(config);
+    host_ = StartBoundHost(kWidth, kHeight, media_);
     ASSERT_TRUE(host_->ok());
-    ResolveHostCommands(&ReferenceHost::Lookup);
     log_ = media_ + "plugin.log";
     LogSetLocation(log_.c_str());
     ASSERT_EQ(Init1(1), 1);

@@ -3,22 +3,17 @@
 
 #include "frame/host_commands.h"
 #include "images/image_table.h"
-#include "qelhost.h"
+#include "device_fixture.h"
 
 namespace qel {
 namespace {
 
-using ReferenceHost = class qel::Host;
 
 class ImageRecords : public ::testing::Test {
  protected:
   void SetUp() override {
-    HostConfig config;
-    config.width = 64;
-    config.height = 64;
-    host_ = std::make_unique<ReferenceHost>(config);
+    host_ = StartBoundHost(64, 64);
     ASSERT_TRUE(host_->ok());
-    ResolveHostCommands(&ReferenceHost::Lookup);
     image_ = Host().CREATEIMAGECOLOR_L_L_L_L_L(0, 255, 0, 255);  // one green pixel
     ASSERT_GT(image_, 0);
   }

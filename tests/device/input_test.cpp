@@ -6,26 +6,18 @@
 
 #include "device/input.h"
 #include "frame/host_commands.h"
-#include "qelhost.h"
+#include "device_fixture.h"
 
 namespace qel {
 namespace {
-
-// The plug-in calls its host command table Host(); the reference host's class has the same
-// name, so the class is named through an elaborated type here.
-using ReferenceHost = class qel::Host;
 
 constexpr int kShift = 16, kControl = 17, kEnd = 35, kHome = 36, kLeft = 37;
 
 class InputTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    HostConfig config;
-    config.width = 320;
-    config.height = 240;
-    host_ = std::make_unique<ReferenceHost>(config);
+    host_ = StartBoundHost(320, 240);
     ASSERT_TRUE(host_->ok());
-    ResolveHostCommands(&Host::Lookup);
     nk_init_default(&ctx_, nullptr);
   }
   void TearDown() override { nk_free(&ctx_); }

@@ -8,24 +8,17 @@
 #include "frame/exports.h"
 #include "frame/host_commands.h"
 #include "frame/plugin_state.h"
-#include "qelhost.h"
+#include "device_fixture.h"
 
 namespace qel {
 namespace {
 
-using ReferenceHost = class qel::Host;
-
 class NestedPanels : public ::testing::Test {
  protected:
   void SetUp() override {
-    HostConfig config;
-    config.width = 320;
-    config.height = 240;
-    host_ = std::make_unique<ReferenceHost>(config);
+    host_ = StartBoundHost(320, 240);
     ASSERT_TRUE(host_->ok());
-    ResolveHostCommands(&ReferenceHost::Lookup);
-    LogSetLocation((::testing::TempDir() + "nested_panels_test.log").c_str());
-    ASSERT_EQ(Init1(1), 1);
+    ASSERT_EQ(StartPlugin("nested_panels_test.log"), 1);
   }
   std::unique_ptr<ReferenceHost> host_;
 };

@@ -9,28 +9,19 @@
 #include "frame/exports.h"
 #include "frame/host_commands.h"
 #include "frame/plugin_state.h"
-#include "qelhost.h"
+#include "device_fixture.h"
 
 namespace qel {
 namespace {
-
-// The plug-in calls its host command table Host(); the reference host's class has the same
-// name, so the class is named through an elaborated type here.
-using ReferenceHost = class qel::Host;
 
 constexpr uint32_t kRed = 0xFF0000FFu;
 
 class RenderDeviceTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    HostConfig config;
-    config.width = 320;
-    config.height = 240;
-    host_ = std::make_unique<ReferenceHost>(config);
+    host_ = StartBoundHost(320, 240);
     ASSERT_TRUE(host_->ok());
-    ResolveHostCommands(&Host::Lookup);
-    LogSetLocation((::testing::TempDir() + "render_device_test.log").c_str());
-    ASSERT_EQ(Init1(1), 1);
+    ASSERT_EQ(StartPlugin("render_device_test.log"), 1);
     EnsureStyleFont();
   }
 

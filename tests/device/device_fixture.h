@@ -1,0 +1,37 @@
+// Device tests link the plug-in's code in and bind it to a live reference host, so they can
+// watch the plug-in's own state (the context, the device) while the host plays its part.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "frame/exports.h"
+#include "frame/host_commands.h"
+#include "qelhost.h"
+
+namespace qel {
+
+// The plug-in calls its host command table Host(); the reference host's class shares the
+// name, so the class is named through an elaborated type.
+using ReferenceHost = class qel::Host;
+
+// A host of that size, serving that media folder, with the plug-in's commands bound to it.
+inline std::unique_ptr<ReferenceHost> StartBoundHost(int width, int height, const std::string& media_folder = ".") {
+  HostConfig config;
+  config.width = width;
+  config.height = height;
+  config.media_folder = media_folder;
+  auto host = std::make_unique<ReferenceHost>(config);
+  if (host->ok()) ResolveHostCommands(&ReferenceHost::Lookup);
+  return host;
+}
+
+// Starts the plug-in with its log at `log_path` (in the temp folder when relative).
+inline int32_t StartPlugin(const std::string& log_path, int32_t mode = 1) {
+  LogSetLocation((log_path.find('/') == std::string::npos ? ::testing::TempDir() + log_path : log_path).c_str());
+  return Init1(mode);
+}
+
+}  // namespace qel
