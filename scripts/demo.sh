@@ -8,7 +8,7 @@ out=${QEL_DEMO_OUT:-$root/out/demo}
 bash "$root/scripts/setup.sh"
 bash "$root/scripts/build.sh"
 mkdir -p "$out"
-xvfb-run -a -s "-screen 0 1280x1024x24" \
+xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
   "$build/host/qelhost" --plugin "$build/nuklearplugin.so" --frames "${QEL_DEMO_FRAMES:-120}" \
   --every 60 --width 1040 --height 620 --media "$root/examples/media" --screenshot-dir "$out"
 echo "demo screenshots written to $out"

@@ -5,7 +5,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QEL_BUILD_DIR:-$root/build}
 bash "$root/scripts/setup.sh"
 bash "$root/scripts/build.sh"
-xvfb-run -a -s "-screen 0 1280x1024x24" \
+# -noreset: Xvfb otherwise resets whenever its last client leaves, and a test
+# connecting during that reset fails to open the display.
+xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
   ctest --test-dir "$build" --output-on-failure -j "${QEL_JOBS:-2}" --timeout 300
 
 # The real target is a 32-bit Windows DLL: cross-build it and check its export names.
