@@ -6,7 +6,9 @@
 #include <GLFW/glfw3.h>
 #include <dlfcn.h>
 
+#include <chrono>
 #include <cstdio>
+#include <thread>
 
 #include "command_table.h"
 #include "engine_frame.h"
@@ -37,7 +39,13 @@ void ReportGlfwError(int code, const char* description) {
 // Makes the window and its GL 3.3 core context, current on this thread.
 GLFWwindow* OpenWindow(const HostConfig& config) {
   glfwSetErrorCallback(ReportGlfwError);
-  if (!glfwInit()) return nullptr;
+  // An X server that is starting or resetting refuses connections for a moment: try a few times.
+  bool started = glfwInit();
+  for (int attempt = 1; !started && attempt < 5; ++attempt) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    started = glfwInit();
+  }
+  if (!started) return nullptr;
   glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 3);
   glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 3);
   glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
