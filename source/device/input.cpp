@@ -88,10 +88,14 @@ void FeedLeftButton(HostCommandTable& host, nk_context* ctx, InputState& state, 
   if (host.GETRAWMOUSELEFTPRESSED_L_0()) {
     nk_input_button(ctx, NK_BUTTON_LEFT, px, py, 1);
   } else if (host.GETRAWMOUSELEFTRELEASED_L_0()) {
-    if (now - state.last_click_time > kDoubleClickTime) {
-      state.last_click_time = now;
-    } else {
+    // A time of 0 is a real clock reading (the clock may start at 0), so whether there is an
+    // earlier click to pair with is kept apart from its time.
+    if (state.have_last_click && now - state.last_click_time <= kDoubleClickTime) {
       nk_input_button(ctx, NK_BUTTON_DOUBLE, px, py, 1);
+      state.have_last_click = false;  // a third release starts over
+    } else {
+      state.last_click_time = now;
+      state.have_last_click = true;
     }
     nk_input_button(ctx, NK_BUTTON_LEFT, px, py, 0);
   }

@@ -11,6 +11,7 @@ namespace qel {
 struct InputState {
   float key_repeat_timer = 0.0f;    // seconds until a held key is fed again
   uint32_t last_click_time = 0;     // milliseconds of the last single left release
+  bool have_last_click = false;     // last_click_time holds a release a double click may pair with
 };
 
 InputState& Input();

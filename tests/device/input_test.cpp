@@ -33,6 +33,16 @@ class InputTest : public ::testing::Test {
   bool KeysFed() const { return ctx_.input.keyboard.keys[NK_KEY_SHIFT].clicked > 0; }
   bool KeyDown(nk_keys key) const { return ctx_.input.keyboard.keys[key].down != 0; }
   const nk_mouse_button& Button(nk_buttons b) const { return ctx_.input.mouse.buttons[b]; }
+  // A left press and release at `ms`, one frame each; whether the release was a double click.
+  bool ClickAt(uint32_t ms) {
+    host_->SetMilliseconds(ms);
+    host_->MouseDown(0);
+    Frame();
+    host_->SetMilliseconds(ms);
+    host_->MouseUp(0);
+    Frame();
+    return Button(NK_BUTTON_DOUBLE).down != 0;
+  }
 
   std::unique_ptr<ReferenceHost> host_;
   nk_context ctx_{};
@@ -105,21 +115,26 @@ TEST_F(InputTest, ControlCombinationsChooseBetweenRows) {
 }
 
 TEST_F(InputTest, DoubleClickNeedsTwoReleasesWithinHalfASecond) {
-  auto click_at = [&](uint32_t ms) {
-    host_->SetMilliseconds(ms);
-    host_->MouseDown(0);
-    Frame();
-    host_->SetMilliseconds(ms);
-    host_->MouseUp(0);
-    Frame();
-    return Button(NK_BUTTON_DOUBLE).down != 0;
-  };
-  EXPECT_FALSE(click_at(10000));
-  EXPECT_FALSE(click_at(10501));  // 501 ms later: a second single click
-  EXPECT_TRUE(click_at(11001));   // 500 ms later: a double click
+  EXPECT_FALSE(ClickAt(10000));
+  EXPECT_FALSE(ClickAt(10501));  // 501 ms later: a second single click
+  EXPECT_TRUE(ClickAt(11001));   // 500 ms later: a double click
   Frame();
   EXPECT_FALSE(Button(NK_BUTTON_DOUBLE).down);  // taken back on the next frame
-  EXPECT_FALSE(click_at(11100));  // the double click reset the time: single again
+  EXPECT_FALSE(ClickAt(11100));  // the double click reset the time: single again
+}
+
+TEST_F(InputTest, ClicksEarlyOnAClockThatStartsAtZero) {
+  // The reference host's clock starts at 0: no earlier click is not a click at time 0.
+  EXPECT_FALSE(ClickAt(100));
+  EXPECT_TRUE(ClickAt(400));
+  EXPECT_FALSE(ClickAt(450));  // right after a double: single again
+  EXPECT_TRUE(ClickAt(700));   // and that one pairs with the next
+  EXPECT_FALSE(ClickAt(710));
+}
+
+TEST_F(InputTest, AReleaseAtTimeZeroPairsWithTheNext) {
+  EXPECT_FALSE(ClickAt(0));
+  EXPECT_TRUE(ClickAt(500));
 }
 
 TEST_F(InputTest, WheelScrollsBothAxesByTheSameAmount) {
