@@ -101,6 +101,10 @@ void FeedLeftButton(HostCommandTable& host, nk_context* ctx, InputState& state, 
   }
 }
 
+// Control characters (Backspace, Tab, Enter, Escape as the host's character messages carry
+// them) already act through their keys; fed as text, an edit field would insert them too.
+bool IsTypedText(nk_rune rune) { return rune >= 32 && rune != 127 && rune != NK_UTF_INVALID; }
+
 // Every character typed this frame, in order. Nuklear's text buffer is sized for a whole
 // frame of typing, so none is dropped; only characters beyond three UTF-8 bytes, which
 // Nuklear cannot hold, are skipped whole.
@@ -109,7 +113,8 @@ void FeedText(HostCommandTable& host, nk_context* ctx) {
   const char* text = host.GETCHARBUFFER_S_0();
   if (!text) {
     // A host without the character buffer still tells the last character.
-    nk_input_unicode(ctx, static_cast<nk_rune>(host.GETLASTCHAR_L_0()));
+    const nk_rune last = static_cast<nk_rune>(host.GETLASTCHAR_L_0());
+    if (IsTypedText(last)) nk_input_unicode(ctx, last);
     return;
   }
   const int length = static_cast<int>(std::strlen(text));
@@ -118,7 +123,7 @@ void FeedText(HostCommandTable& host, nk_context* ctx) {
     nk_rune rune = 0;
     const int used = nk_utf_decode(text + at, &rune, length - at);
     if (used <= 0) break;
-    if (rune != NK_UTF_INVALID) nk_input_unicode(ctx, rune);
+    if (IsTypedText(rune)) nk_input_unicode(ctx, rune);
     at += used;
   }
 }

@@ -156,6 +156,20 @@ TEST_F(InputTest, EveryCharacterTypedInOneFrameArrivesInOrder) {
   EXPECT_EQ(std::string(ctx_.input.keyboard.text, static_cast<size_t>(ctx_.input.keyboard.text_len)), "xy");
 }
 
+TEST_F(InputTest, ControlCharactersAreLeftToTheirKeys) {
+  // Character messages carry Backspace, Tab, Enter, Escape and Delete as characters too;
+  // only printable text reaches the context, so an edit field does not insert them.
+  host_->KeyDown(8);
+  host_->Type("a\bb\tc\rd\ne\x1b" "f\x7f" "g\x01 ~");
+  Frame();
+  EXPECT_EQ(std::string(ctx_.input.keyboard.text, static_cast<size_t>(ctx_.input.keyboard.text_len)), "abcdefg ~");
+  EXPECT_TRUE(KeyDown(NK_KEY_BACKSPACE));
+  host_->KeyUp(8);
+  host_->Type("\t");
+  Frame();
+  EXPECT_EQ(ctx_.input.keyboard.text_len, 0);
+}
+
 TEST_F(InputTest, MousePositionIsFloored) {
   Frame(12.9f, -0.5f);
   EXPECT_EQ(ctx_.input.mouse.pos.x, 12.0f);
