@@ -119,7 +119,8 @@ void StyleProgress(const Theme& t, nk_style_progress& p) {
   p.padding = nk_vec2(0, 2);
 }
 
-void StyleScrollbar(const Theme& t, nk_style_scrollbar& s, int inc_symbol, int dec_symbol) {
+// The scrollbar colours, shared by the window scrollbars and the edit field's own.
+void StyleScrollbarColors(const Theme& t, nk_style_scrollbar& s) {
   s.normal = s.hover = s.active = t.Item(36);
   s.border_color = t(23);
   s.cursor_normal = t.Item(37);
@@ -129,12 +130,23 @@ void StyleScrollbar(const Theme& t, nk_style_scrollbar& s, int inc_symbol, int d
   for (nk_style_button* b : {&s.inc_button, &s.dec_button}) {
     StyleInnerButton(t, *b, 3, 3);
     b->border_color = t(0);
+  }
+}
+
+void StyleScrollbarSymbols(nk_style_scrollbar& s, int inc_symbol, int dec_symbol) {
+  s.inc_symbol = Symbol(inc_symbol);
+  s.dec_symbol = Symbol(dec_symbol);
+}
+
+// A window scrollbar: colours, shown buttons with their own sizes, symbols.
+void StyleScrollbar(const Theme& t, nk_style_scrollbar& s, int inc_symbol, int dec_symbol) {
+  StyleScrollbarColors(t, s);
+  for (nk_style_button* b : {&s.inc_button, &s.dec_button}) {
     b->border = 0;
     b->padding = nk_vec2(1, 1);
   }
   s.show_buttons = 1;
-  s.inc_symbol = Symbol(inc_symbol);
-  s.dec_symbol = Symbol(dec_symbol);
+  StyleScrollbarSymbols(s, inc_symbol, dec_symbol);
 }
 
 // The edit-field colours shared by the edit widget and the property's inner edit.
@@ -161,7 +173,10 @@ void StyleProperty(const Theme& t, nk_style_property& p) {
 void StyleEdit(const Theme& t, nk_style_edit& e) {
   StyleEditColors(t, e, 30, 1, 1, 1);
   e.border_color = t(8);
-  StyleScrollbar(t, e.scrollbar, kSymbolChevronDown, kSymbolChevronUp);
+  // Only the window scrollbars' colours carry over; buttons, border and padding stay the
+  // library's, so the edit field's scrollbar keeps no buttons.
+  StyleScrollbarColors(t, e.scrollbar);
+  StyleScrollbarSymbols(e.scrollbar, kSymbolChevronDown, kSymbolChevronUp);
 }
 
 void StyleTab(const Theme& t, nk_style_tab& tab) {

@@ -86,6 +86,35 @@ TEST(Theme, FieldsTheThemeDoesNotNameKeepTheLibraryValues) {
   EXPECT_TRUE(Same(t.window.header.minimize_button.text_background, kDefaultThemeTable[0]));
 }
 
+TEST(Theme, EditScrollbarTakesTheScrollbarColoursButNotItsSizes) {
+  Context themed, library;
+  ApplyThemeTable(&themed.ctx, nullptr);
+  nk_style_from_table(&library.ctx, nullptr);
+  const nk_style_scrollbar& e = themed.ctx.style.edit.scrollbar;
+  const nk_style_scrollbar& l = library.ctx.style.edit.scrollbar;
+  const nk_style_scrollbar& h = themed.ctx.style.scrollh;
+  // Colours as the window scrollbars'.
+  EXPECT_TRUE(IsColor(e.normal.data.color, 40, 40, 40, 255));
+  EXPECT_TRUE(IsColor(e.cursor_active.data.color, 160, 160, 160, 255));
+  EXPECT_TRUE(IsColor(e.border_color, 48, 48, 48, 255));
+  for (const nk_style_button* b : {&e.inc_button, &e.dec_button}) {
+    EXPECT_TRUE(IsColor(b->hover.data.color, 32, 32, 32, 255));
+    EXPECT_TRUE(IsColor(b->text_background, 32, 32, 32, 255));
+    EXPECT_TRUE(IsColor(b->border_color, 0, 0, 0, 0));
+    EXPECT_TRUE(IsColor(b->text_active, 192, 192, 192, 255));
+    // Sizes stay the library's: the window scrollbars' buttons differ.
+    EXPECT_EQ(b->border, l.inc_button.border);
+    EXPECT_EQ(b->padding.x, l.inc_button.padding.x);
+    EXPECT_EQ(b->padding.y, l.inc_button.padding.y);
+    EXPECT_NE(b->border, h.inc_button.border);
+  }
+  EXPECT_EQ(e.show_buttons, l.show_buttons);
+  EXPECT_NE(e.show_buttons, h.show_buttons);
+  // Its own symbols.
+  EXPECT_EQ(int(e.inc_symbol), 16);
+  EXPECT_EQ(int(e.dec_symbol), 15);
+}
+
 TEST(Theme, EntryThirtyOneHasNoEffect) {
   // Give entry 31 a colour found nowhere else and look for its bytes in the whole style.
   nk_color table[kThemeColorCount];
@@ -106,15 +135,26 @@ TEST(Theme, EntryThirtyOneHasNoEffect) {
 }
 
 TEST(Theme, LightVariantIsDerivedPerEntry) {
+  // Greys become 225 - grey; other colours (225 - g, 225 - b, 225 - g); entry 35 then takes
+  // its green as red. Written out in full, so that no entry can slip.
+  const nk_color expected[kThemeColorCount] = {
+      {225, 225, 225, 0},   {0, 0, 0, 255},       {33, 33, 33, 255},    {193, 193, 193, 255},  // 0-3
+      {185, 185, 185, 255}, {209, 209, 209, 255}, {127, 127, 127, 64},  {177, 177, 177, 255},  // 4-7
+      {161, 161, 161, 255}, {177, 177, 177, 255}, {161, 161, 161, 255}, {129, 129, 129, 255},  // 8-11
+      {177, 177, 177, 255}, {201, 201, 201, 255}, {193, 193, 193, 255}, {193, 193, 193, 255},  // 12-15
+      {193, 193, 193, 255}, {33, 97, 33, 255},    {19, 81, 19, 255},    {177, 177, 177, 255},  // 16-19
+      {161, 161, 161, 255}, {129, 161, 129, 225}, {97, 161, 97, 255},   {177, 177, 177, 255},  // 20-23
+      {33, 33, 33, 255},    {33, 33, 33, 255},    {33, 33, 33, 255},    {81, 81, 81, 255},     // 24-27
+      {33, 97, 33, 255},    {177, 177, 177, 255}, {177, 177, 177, 240}, {113, 113, 113, 225},  // 28-31
+      {177, 177, 177, 255}, {177, 177, 177, 240}, {81, 97, 81, 255},    {129, 129, 65, 255},   // 32-35
+      {185, 185, 185, 255}, {33, 33, 33, 255},    {81, 81, 81, 255},    {65, 65, 65, 255},     // 36-39
+      {209, 209, 209, 255}};                                                                   // 40
   const nk_color* light = LightThemeTable();
-  EXPECT_TRUE(IsColor(light[0], 225, 225, 225, 0));
-  EXPECT_TRUE(IsColor(light[1], 0, 0, 0, 255));
-  EXPECT_TRUE(IsColor(light[6], 127, 127, 127, 64));
-  EXPECT_TRUE(IsColor(light[17], 33, 97, 33, 255));
-  EXPECT_TRUE(IsColor(light[18], 19, 81, 19, 255));
-  EXPECT_TRUE(IsColor(light[21], 129, 161, 129, 225));
-  EXPECT_TRUE(IsColor(light[35], 129, 129, 65, 255));
-  EXPECT_TRUE(IsColor(light[40], 209, 209, 209, 255));
+  for (int i = 0; i < kThemeColorCount; ++i) {
+    const nk_color e = expected[i];
+    EXPECT_TRUE(IsColor(light[i], e.r, e.g, e.b, e.a)) << "entry " << i;
+  }
+  EXPECT_EQ(LightThemeTable(), light);  // made once, kept
   Context c;
   ApplyThemeTable(&c.ctx, light);
   EXPECT_TRUE(IsColor(c.ctx.style.window.background, 185, 185, 185, 255));
