@@ -4,6 +4,7 @@
 // image region as four unsigned shorts; the nine-slice drawing cuts both at whole pixels.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -171,6 +172,62 @@ TEST_F(NineSliceTest, OddSizesStillTileTheRectangleWithoutGaps) {
   EXPECT_EQ(whole[0].h, 60);
 
   EXPECT_TRUE(Draw(slice, nk_rect(5, 6, 0, 60)).empty());
+}
+
+// Every piece shows texels of the region within 0 to 65535 and lies on the rectangle.
+void ExpectSanePieces(const std::vector<Piece>& pieces, const struct nk_image& img, int x, int y, int w, int h) {
+  for (const Piece& p : pieces) {
+    EXPECT_GT(p.w, 0);
+    EXPECT_GT(p.h, 0);
+    EXPECT_GE(p.x, x);
+    EXPECT_GE(p.y, y);
+    EXPECT_LE(p.x + p.w, x + w);
+    EXPECT_LE(p.y + p.h, y + h);
+    EXPECT_GT(p.rw, 0);
+    EXPECT_GT(p.rh, 0);
+    EXPECT_GE(p.rx, img.region[0]);
+    EXPECT_GE(p.ry, img.region[1]);
+    EXPECT_LE(p.rx + p.rw, std::min(img.region[0] + img.region[2], 65535));
+    EXPECT_LE(p.ry + p.rh, std::min(img.region[1] + img.region[3], 65535));
+  }
+}
+
+TEST_F(NineSliceTest, RegionsAtTheEndOfTheTexelRangeAndWildBorders) {
+  // Region and borders as a script may write them into memory: the region reaches past
+  // texel 65535, and the borders are oversize, negative, infinite or NaN.
+  nk_nine_slice slice{};
+  slice.img.handle.id = 7;
+  slice.img.w = slice.img.h = 65535;
+  const unsigned short regions[][4] = {
+      {65000, 65500, 1000, 500}, {65535, 65535, 65535, 65535}, {0, 0, 65535, 65535}, {65534, 100, 65535, 1}};
+  const float borders[][4] = {{100, 10, 200, 600},  {1e9f, -5, INFINITY, -INFINITY}, {NAN, 70000, 3, 65535},
+                              {-1e9f, 0.4f, 0.6f, 2}, {65535, 65535, 65535, 65535}};
+  for (const auto& region : regions) {
+    for (const auto& border : borders) {
+      std::copy(region, region + 4, slice.img.region);
+      slice.l = border[0], slice.t = border[1], slice.r = border[2], slice.b = border[3];
+      SCOPED_TRACE(::testing::Message() << "region " << region[0] << ", " << region[1] << ", " << region[2]
+                                        << ", " << region[3] << " borders " << border[0] << ", " << border[1]
+                                        << ", " << border[2] << ", " << border[3]);
+      ExpectSanePieces(Draw(slice, nk_rect(10, 20, 400, 40)), slice.img, 10, 20, 400, 40);
+      ExpectSanePieces(Draw(slice, nk_rect(10, 20, 3, 1)), slice.img, 10, 20, 3, 1);
+    }
+  }
+
+  // The first case in detail. Columns: the left border (100 texels) and the middle, cut at
+  // texel 65535; the right border lies wholly past it and is not drawn. Rows: the bottom
+  // border is cut to the region (500) and both shrink to fit it (9 + 491); on 40 pixels the
+  // top row gets floor(40 * 9 / 500) = 0 of them.
+  std::copy(regions[0], regions[0] + 4, slice.img.region);
+  slice.l = 100, slice.t = 10, slice.r = 200, slice.b = 600;
+  const std::vector<Piece> pieces = Draw(slice, nk_rect(10, 20, 400, 40));
+  ASSERT_EQ(pieces.size(), 2u);
+  ExpectPiece(pieces[0], 10, 20, 100, 40, 65000, 65509, 100, 26);
+  ExpectPiece(pieces[1], 110, 20, 100, 40, 65100, 65509, 435, 26);
+
+  // A region starting at the last texel has nothing to show.
+  std::copy(regions[1], regions[1] + 4, slice.img.region);
+  EXPECT_TRUE(Draw(slice, nk_rect(10, 20, 400, 40)).empty());
 }
 
 TEST_F(NineSliceTest, EveryWidgetDrawsItsNineSliceItems) {
