@@ -249,6 +249,58 @@ TEST_F(SymbolTest, ExtendedShapesReachOutsideTheSquareWhereTheyShould) {
   ExpectLine(drawn[2], 100, 221, 124, 221, 6, kForeground);
 }
 
+void ExpectTriangle(const nk_command* cmd, int ax, int ay, int bx, int by, int cx, int cy) {
+  const auto& tri = As<nk_command_triangle_filled>(cmd, NK_COMMAND_TRIANGLE_FILLED);
+  EXPECT_EQ(tri.a.x, ax);
+  EXPECT_EQ(tri.a.y, ay);
+  EXPECT_EQ(tri.b.x, bx);
+  EXPECT_EQ(tri.b.y, by);
+  EXPECT_EQ(tri.c.x, cx);
+  EXPECT_EQ(tri.c.y, cy);
+  EXPECT_TRUE(tri.color == kForeground);
+}
+
+TEST_F(SymbolTest, TickDoubleChevronsAndBarredTrianglesAtTwentyFour) {
+  // s = 24 at (100, 200): t = 3, inner box p = 2, q = 20; t/4 = 0.75 splits the tips.
+  Draw(NK_SYMBOL_CHECK, nk_rect(100, 200, 24, 24));
+  std::vector<const nk_command*> drawn = Drawn();
+  ASSERT_EQ(drawn.size(), 2u);
+  ExpectLine(drawn[0], 102, 212, 112, 222, 3, kForeground);  // to (112.75, 222)
+  ExpectLine(drawn[1], 111, 222, 122, 202, 3, kForeground);  // from (111.25, 222)
+
+  // Ends on y = s - 1 = 23, tip q/2 above; the second chevron 3t = 9 higher.
+  Draw(NK_SYMBOL_DOUBLE_CHEVRON_UP, nk_rect(100, 200, 24, 24));
+  drawn = Drawn();
+  ASSERT_EQ(drawn.size(), 4u);
+  ExpectLine(drawn[0], 102, 223, 112, 213, 3, kForeground);
+  ExpectLine(drawn[1], 111, 213, 122, 223, 3, kForeground);
+  ExpectLine(drawn[2], 102, 214, 112, 204, 3, kForeground);
+  ExpectLine(drawn[3], 111, 204, 122, 214, 3, kForeground);
+
+  // Tip on x = s - 1 = 23, ends q/2 left of it; the second chevron 3t further left.
+  Draw(NK_SYMBOL_DOUBLE_CHEVRON_RIGHT, nk_rect(100, 200, 24, 24));
+  drawn = Drawn();
+  ASSERT_EQ(drawn.size(), 4u);
+  ExpectLine(drawn[0], 113, 202, 123, 212, 3, kForeground);  // to (123, 212.75)
+  ExpectLine(drawn[1], 123, 211, 113, 222, 3, kForeground);  // from (123, 211.25)
+  ExpectLine(drawn[2], 104, 202, 114, 212, 3, kForeground);
+  ExpectLine(drawn[3], 114, 211, 104, 222, 3, kForeground);
+
+  // Bar t/5 left of the square (x 99.4), the triangle pointing at it.
+  Draw(NK_SYMBOL_TRIANGLE_LEFT_TO_BAR, nk_rect(100, 200, 24, 24));
+  drawn = Drawn();
+  ASSERT_EQ(drawn.size(), 2u);
+  ExpectLine(drawn[0], 99, 200, 99, 224, 3, kForeground);
+  ExpectTriangle(drawn[1], 102, 212, 123, 200, 123, 224);  // (102.25, 212), (123.25, ...)
+
+  // Bar t/5 right of the square (x 124.6), the triangle pointing away from it.
+  Draw(NK_SYMBOL_TRIANGLE_LEFT_FROM_BAR, nk_rect(100, 200, 24, 24));
+  drawn = Drawn();
+  ASSERT_EQ(drawn.size(), 2u);
+  ExpectLine(drawn[0], 124, 200, 124, 224, 3, kForeground);
+  ExpectTriangle(drawn[1], 101, 212, 119, 200, 119, 224);  // (101.5, 212), (119.5, ...)
+}
+
 TEST_F(SymbolTest, LibrarySymbolsInTheSquare) {
   // One character centred with the font: 6 wide, 13 high in a 20 square.
   Draw(NK_SYMBOL_PLUS, nk_rect(100, 200, 30, 20));
