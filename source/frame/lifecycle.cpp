@@ -82,8 +82,20 @@ PluginState& Plugin() { return g_plugin; }
 
 bool WriteInterfaceBytes(int32_t offset, const void* data, int32_t size) {
   PluginState& p = g_plugin;
-  if (!p.interface_bytes || offset < 0 || size < 0 || offset + size > kInterfaceMemblockSize) return false;
-  std::memcpy(p.interface_bytes + offset, data, static_cast<size_t>(size));
+  if (!p.started || offset < 0 || size < 0) return false;
+  HostCommandTable& host = Host();
+  const int32_t block = p.interface_memblock;
+  uint8_t* bytes = nullptr;
+  if (host.GETMEMBLOCKEXISTS_L_L(block) && host.GETMEMBLOCKSIZE_L_L(block) >= static_cast<int64_t>(offset) + size)
+    bytes = static_cast<uint8_t*>(host.GETMEMBLOCKPTR_P_L(block));
+  if (!bytes) {
+    if (!p.interface_block_reported)
+      QEL_LOG_ERROR(kSourcePlugin, "interface memblock %d is missing or too small; results are not written.", block);
+    p.interface_block_reported = true;
+    return false;
+  }
+  p.interface_block_reported = false;
+  std::memcpy(bytes + offset, data, static_cast<size_t>(size));
   return true;
 }
 
@@ -104,7 +116,6 @@ int32_t Init1(int32_t mode) {
   ApplyModeStyle(p.ctx, mode);
   if (!p.started) {
     p.interface_memblock = Host().CREATEMEMBLOCK_L_L(kInterfaceMemblockSize);
-    p.interface_bytes = static_cast<uint8_t*>(Host().GETMEMBLOCKPTR_P_L(p.interface_memblock));
     p.placeholder = MakePlaceholderImage();
     p.started = true;
   }

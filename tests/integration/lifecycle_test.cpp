@@ -9,6 +9,12 @@ namespace {
 
 using Lifecycle = PluginTest;
 
+// A host command called by the test itself, as a script would.
+template <class Sig>
+Sig* HostCommand(const char* name) {
+  return reinterpret_cast<Sig*>(Host::Lookup(name));
+}
+
 size_t IndexOf(const std::vector<std::string>& list, const std::string& item) {
   return static_cast<size_t>(std::find(list.begin(), list.end(), item) - list.begin());
 }
@@ -149,6 +155,42 @@ TEST_F(Lifecycle, DefaultModeDrawsOnTheBackBufferAtDeviceSize) {
   EXPECT_EQ(host().VirtualWidth(), 640);
   EXPECT_EQ(host().VirtualHeight(), 480);
   EXPECT_FALSE(host().SpriteVisible(api().GetQelRenderSprite()));
+}
+
+TEST_F(Lifecycle, ResultsFollowTheInterfaceMemblockWhenTheScriptReplacesIt) {
+  Start(1);
+  const int32_t block = api().GetMemblockInterface();
+  auto* delete_block = HostCommand<void(int32_t)>("DELETEMEMBLOCK_0_L");
+  auto* create_block_at = HostCommand<void(int32_t, int32_t)>("CREATEMEMBLOCK_0_L_L");
+  auto bounds = [&] {
+    int32_t answer = -1;
+    Frame([&] {
+      if (api().WindowBegin("w", 10, 20, 200, 100, 0)) answer = api().WindowGetBounds();
+      api().WindowEnd();
+    });
+    return answer;
+  };
+  const std::string missing = "ERROR: interface memblock " + std::to_string(block) + " is missing or too small";
+
+  delete_block(block);
+  EXPECT_EQ(bounds(), block);  // nothing written, nothing read through a stale pointer
+  EXPECT_EQ(bounds(), block);
+  EXPECT_EQ(LogCount(missing), 1);
+
+  create_block_at(block, 8);  // too small for four floats: still nothing written
+  EXPECT_EQ(bounds(), block);
+  EXPECT_EQ(host().MemblockSize(block), 8);
+  for (int i = 0; i < 8; ++i) EXPECT_EQ(InterfaceBytes()[i], 0) << i;
+  EXPECT_EQ(LogCount(missing), 1);
+
+  delete_block(block);
+  create_block_at(block, 16);  // large enough again: written, and a later loss is told again
+  bounds();
+  EXPECT_EQ(InterfaceFloat(0), 10.0f);
+  EXPECT_EQ(InterfaceFloat(3), 100.0f);
+  delete_block(block);
+  bounds();
+  EXPECT_EQ(LogCount(missing), 2);
 }
 
 TEST_F(Lifecycle, FixedModeShowsTheSpriteAndSwitchingBackHidesIt) {
