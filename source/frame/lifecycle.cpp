@@ -49,11 +49,16 @@ void LogMissingHostCommands() {
                 static_cast<unsigned>(missing.size()), names.c_str());
 }
 
-void ApplyModeStyle(nk_context* ctx, int32_t mode) {
+// A repeated Init1 gives the chosen mode's style from scratch: modes up to 0 go back to the
+// library's style rather than keeping the last theme. Only style fields change; the style's
+// font and cursors are left as they are.
+void ApplyModeStyle(nk_context* ctx, int32_t mode, bool restart) {
   if (mode == 2) {
-    ApplyThemeTable(ctx, LightThemeTable());
+    ApplyThemeTable(ctx, LightThemeTable());  // starts from the library's style itself
   } else if (mode > 0) {
     ApplyThemeTable(ctx, nullptr);
+  } else if (restart && ctx) {
+    nk_style_default(ctx);
   }
 }
 
@@ -113,7 +118,7 @@ int32_t Init1(int32_t mode) {
   if (!p.started) {
     p.ctx = InitialiseDevice();
   }
-  ApplyModeStyle(p.ctx, mode);
+  ApplyModeStyle(p.ctx, mode, p.started);
   if (!p.started) {
     p.interface_memblock = Host().CREATEMEMBLOCK_L_L(kInterfaceMemblockSize);
     p.placeholder = MakePlaceholderImage();
