@@ -38,6 +38,12 @@ void OpenLog() {
 }
 
 void LogMissingHostCommands() {
+  if (!HostCommandsReceived()) {
+    QEL_LOG_ERROR(kSourcePlugin,
+                  "the host command table was never received (ReceiveQELPtr was not called); every host command "
+                  "is missing and answers neutrally.");
+    return;
+  }
   const std::vector<std::string>& missing = MissingHostCommands();
   if (missing.empty()) return;
   std::string names;

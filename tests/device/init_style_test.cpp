@@ -1,4 +1,5 @@
-// What Init1's mode does to the live style, the first time and when Init1 runs again.
+// What Init1's mode does to the live style, the first time and when Init1 runs again, and
+// what start-up says when the host never handed over its commands.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -84,6 +85,20 @@ TEST_F(InitStyle, RepeatedInitGivesTheNewModesStyleFromScratch) {
   Context()->style.window.fixed_background = nk_style_item_color(nk_rgba(1, 2, 3, 4));  // a script's change
   ASSERT_EQ(Init1(-3), 1);
   EXPECT_TRUE(Live() == kLibrary);
+}
+
+TEST(InitWithoutHost, StartUpSaysTheHostCommandsNeverArrived) {
+  // A live GL context, but the host's lookup is never handed over.
+  HostConfig config;
+  config.width = 160;
+  config.height = 120;
+  ReferenceHost host(config);
+  ASSERT_TRUE(host.ok());
+  EXPECT_EQ(StartPlugin("init_without_host_test.log"), 1);
+  EXPECT_EQ(LogCount("init_without_host_test.log",
+                     "ERROR: the host command table was never received (ReceiveQELPtr was not called)"),
+            1);
+  EXPECT_EQ(LogCount("init_without_host_test.log", "the host does not provide"), 0);
 }
 
 }  // namespace
