@@ -1,5 +1,9 @@
 // The cost of drawing one frame (Render) for interfaces of 100, 1,000 and 10,000 draw
-// commands, per frame and per vertex, with anti-aliasing off and on.
+// commands, per frame and per vertex, with anti-aliasing off and on. Times are wall-clock and
+// include waiting for GL to finish the frame; describing the interface is not timed.
+//
+// An anti-aliased rectangle takes 8 vertices, so 10,000 of them (80,000 vertices) are more
+// than 16-bit indices address: that case draws only what fits, and its label says so.
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -36,19 +40,28 @@ void BM_Render(benchmark::State& state) {
   const int commands = static_cast<int>(state.range(0));
   const int32_t anti_aliasing = static_cast<int32_t>(state.range(1));
   size_t vertices = 0;
-  for (auto _ : state) {
-    DescribeInterface(commands);
-    Render(anti_aliasing);
-    vertices = qel::Device().context.draw_list.vertex_count;
-  }
+  bool clipped = false;
   glFinish();
+  for (auto _ : state) {
+    // Render clears the context, so every frame is described again, outside the timing.
+    state.PauseTiming();
+    DescribeInterface(commands);
+    state.ResumeTiming();
+    Render(anti_aliasing);
+    glFinish();
+    vertices = qel::Device().context.draw_list.vertex_count;
+    clipped = clipped || qel::Device().last_frame_clipped;
+  }
   state.counters["vertices"] = static_cast<double>(vertices);
+  // A rate counter divides by the benchmark's own time, which UseRealTime makes wall-clock.
   state.counters["per_vertex"] = benchmark::Counter(static_cast<double>(vertices) * static_cast<double>(state.iterations()),
                                                     benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+  if (clipped) state.SetLabel("clipped: beyond 16-bit indices, drawn in part");
 }
 BENCHMARK(BM_Render)
     ->ArgsProduct({{100, 1000, 10000}, {0, 1}})
     ->ArgNames({"commands", "aa"})
+    ->UseRealTime()
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

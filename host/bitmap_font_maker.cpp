@@ -7,7 +7,6 @@
 
 #include "qelhost.h"
 
-#define STB_EASY_FONT_IMPLEMENTATION
 #include <stb_easy_font.h>
 
 namespace {

@@ -1,4 +1,4 @@
-// The only translation unit that compiles stb's image code; its functions stay private here.
+// Image files through stb (its code is compiled in stb_implementation.cpp).
 #include "image_files.h"
 
 #include <climits>
@@ -6,12 +6,7 @@
 #include <fstream>
 #include <iterator>
 
-#define STB_IMAGE_STATIC
-#define STB_IMAGE_IMPLEMENTATION
-#define STBI_FAILURE_USERMSG
 #include <stb_image.h>
-#define STB_IMAGE_WRITE_STATIC
-#define STB_IMAGE_WRITE_IMPLEMENTATION
 #include <stb_image_write.h>
 
 namespace qel::engine {

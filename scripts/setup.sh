@@ -18,3 +18,8 @@ if [ ${#missing[@]} -gt 0 ]; then
   apt-get update -q
   apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
+
+# Nuklear's header into the build folder's cache, where configuring looks for it first
+# (configuring still fetches it when the cache is missing).
+root=$(cd "$(dirname "$0")/.." && pwd)
+bash "$root/scripts/fetch-nuklear.sh" "${QEL_BUILD_DIR:-$root/build}/_deps/nuklear"

@@ -1,6 +1,6 @@
 #include "device/clipboard.h"
 
-#include <cstring>
+#include <cstddef>
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -9,14 +9,21 @@
 namespace qel {
 namespace {
 
-// Bytes taken by the first `glyphs` UTF-8 characters of `text` (of `available` bytes).
-int Utf8BytesOfGlyphs(const char* text, int available, int glyphs) {
-  int bytes = 0;
-  for (int i = 0; i < glyphs && bytes < available; ++i) {
-    nk_rune rune;
-    int n = nk_utf_decode(text + bytes, &rune, available - bytes);
-    if (n <= 0) break;
-    bytes += n;
+// Bytes of the first `glyphs` UTF-8 sequences of `text`. Nuklear hands its string without a
+// terminator, so each sequence is measured as Nuklear measured it when it counted the glyphs:
+// the length its lead byte gives, cut short at a byte that does not continue it; a byte that
+// cannot lead a sequence is a glyph of its own. No byte past those glyphs is read.
+size_t Utf8BytesOfGlyphs(const char* text, int glyphs) {
+  size_t bytes = 0;
+  for (int i = 0; i < glyphs; ++i) {
+    const auto lead = static_cast<unsigned char>(text[bytes]);
+    size_t length = 1;
+    if (lead >= 0xC0 && lead < 0xE0) length = 2;
+    else if (lead >= 0xE0 && lead < 0xF0) length = 3;
+    else if (lead >= 0xF0 && lead < 0xF8) length = 4;
+    size_t taken = 1;
+    while (taken < length && (static_cast<unsigned char>(text[bytes + taken]) & 0xC0) == 0x80) ++taken;
+    bytes += taken;
   }
   return bytes;
 }
@@ -80,8 +87,7 @@ std::string GetSystemText() { return g_clipboard; }
 
 void Copy(nk_handle, const char* text, int glyphs) {
   if (!text || glyphs <= 0) return;
-  const int available = static_cast<int>(std::strlen(text));
-  PutSystemText(std::string(text, static_cast<size_t>(Utf8BytesOfGlyphs(text, available, glyphs))));
+  PutSystemText(std::string(text, Utf8BytesOfGlyphs(text, glyphs)));
 }
 
 void Paste(nk_handle, nk_text_edit* edit) {

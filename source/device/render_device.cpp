@@ -166,8 +166,9 @@ nk_anti_aliasing SettleTarget(RenderDevice& d, nk_anti_aliasing requested) {
 }
 
 // Converts the context's commands into the mapped buffers. Grows the buffers and converts
-// again while the frame does not fit, up to what 16-bit indices can address.
-void ConvertFrame(RenderDevice& d, nk_anti_aliasing aa) {
+// again while the frame does not fit, up to what 16-bit indices can address. Returns false
+// when nothing may be drawn (the buffers could not be mapped).
+bool ConvertFrame(RenderDevice& d, nk_anti_aliasing aa) {
   static const nk_draw_vertex_layout_element kLayout[] = {
       {NK_VERTEX_POSITION, NK_FORMAT_FLOAT, 0},
       {NK_VERTEX_TEXCOORD, NK_FORMAT_FLOAT, 8},
@@ -185,7 +186,7 @@ void ConvertFrame(RenderDevice& d, nk_anti_aliasing aa) {
   config.shape_AA = aa;
   config.line_AA = aa;
 
-  bool final_try = false;
+  d.last_frame_clipped = false;
   for (;;) {
     glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(d.vertex_capacity), nullptr, GL_STREAM_DRAW);
     glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(d.element_capacity), nullptr, GL_STREAM_DRAW);
@@ -194,12 +195,18 @@ void ConvertFrame(RenderDevice& d, nk_anti_aliasing aa) {
     if (!vertices || !elements) {
       if (vertices) glUnmapBuffer(GL_ARRAY_BUFFER);
       if (elements) glUnmapBuffer(GL_ELEMENT_ARRAY_BUFFER);
-      nk_buffer_clear(&d.commands);
-      return;
+      if (!d.warned_map_failed)
+        QEL_LOG_WARN(kSourceDevice, "could not map the vertex or element buffer (GL error 0x%x); frames are not drawn.",
+                     static_cast<unsigned>(glGetError()));
+      d.warned_map_failed = true;
+      return false;
     }
-    // When nothing can grow any more, a shape whose vertices did not fit may still have
-    // claimed its indices; zeroed indices make those harmless degenerate triangles.
-    if (final_try) std::memset(elements, 0, d.element_capacity);
+    d.warned_map_failed = false;
+    // With the vertex buffer at its largest this conversion is the last one, so it must be
+    // drawable as it ends: a shape whose vertices did not fit may still have claimed its
+    // indices, and zeroed indices make those harmless degenerate triangles.
+    const bool vertices_at_max = d.vertex_capacity >= kMaxVertexBytes;
+    if (vertices_at_max) std::memset(elements, 0, d.element_capacity);
 
     nk_buffer vertex_buffer, element_buffer;
     nk_buffer_init_fixed(&vertex_buffer, vertices, d.vertex_capacity);
@@ -211,20 +218,23 @@ void ConvertFrame(RenderDevice& d, nk_anti_aliasing aa) {
 
     const bool vertices_full = (result & NK_CONVERT_VERTEX_BUFFER_FULL) != 0;
     const bool elements_full = (result & NK_CONVERT_ELEMENT_BUFFER_FULL) != 0;
-    if (!vertices_full && !elements_full) return;
-    if (final_try) {
+    if (!vertices_full && !elements_full) return true;
+    const bool elements_can_grow = elements_full && d.element_capacity < kMaxElementBytes;
+    const bool vertices_can_grow = vertices_full && !vertices_at_max;
+    if (!elements_can_grow && !vertices_can_grow) {
+      d.last_frame_clipped = true;
       if (!d.warned_frame_too_large) {
         QEL_LOG_WARN(kSourceDevice, "frame too large to draw: more than %u vertices or %u indices; drawing what fits.",
-                     static_cast<unsigned>(kMaxVertexBytes / kVertexSize),
+                     static_cast<unsigned>(kMaxVertices),
                      static_cast<unsigned>(kMaxElementBytes / sizeof(nk_draw_index)));
         d.warned_frame_too_large = true;
       }
-      return;
+      return true;
     }
-    const size_t old_vertex_capacity = d.vertex_capacity, old_element_capacity = d.element_capacity;
-    if (vertices_full) d.vertex_capacity = std::min(d.vertex_capacity * 2, kMaxVertexBytes);
-    if (elements_full) d.element_capacity = std::min(d.element_capacity * 2, kMaxElementBytes);
-    final_try = d.vertex_capacity == old_vertex_capacity && d.element_capacity == old_element_capacity;
+    // Doubling, from at least 64 KiB, so that even a buffer asked for empty makes progress.
+    auto grown = [](size_t capacity, size_t most) { return std::min(std::max(capacity * 2, size_t{65536}), most); };
+    if (vertices_can_grow) d.vertex_capacity = grown(d.vertex_capacity, kMaxVertexBytes);
+    if (elements_can_grow) d.element_capacity = grown(d.element_capacity, kMaxElementBytes);
   }
 }
 
@@ -313,13 +323,13 @@ void DrawDevice(nk_anti_aliasing anti_aliasing, size_t max_vertex_bytes, size_t 
   glBindBuffer(GL_ARRAY_BUFFER, d.vertex_buffer);
   glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, d.element_buffer);
 
-  ConvertFrame(d, aa);
-
-  // Never draw past the indices the conversion wrote (a frame that did not fit).
-  const nk_size written = d.context.draw_list.element_count;
+  // Never draw past the indices the conversion wrote (a frame that did not fit); a frame
+  // that could not be converted draws nothing, not the last frame's stale commands.
+  const bool converted = ConvertFrame(d, aa);
+  const nk_size written = converted ? d.context.draw_list.element_count : 0;
   nk_size offset = 0;
   const nk_draw_command* cmd;
-  nk_draw_foreach(cmd, &d.context, &d.commands) {
+  if (converted) nk_draw_foreach(cmd, &d.context, &d.commands) {
     if (!cmd->elem_count) continue;
     if (offset >= written) break;
     const nk_size count = cmd->elem_count > written - offset ? written - offset : cmd->elem_count;

@@ -33,14 +33,18 @@ struct RenderDevice {
 
   // Buffer sizes actually used: at least what the caller asks, grown when a frame needs more.
   size_t vertex_capacity = 0, element_capacity = 0;
+  bool last_frame_clipped = false;      // the last frame did not fit whole and was drawn in part
   bool warned_frame_too_large = false;
+  bool warned_map_failed = false;       // until a mapping succeeds again
 };
 
 RenderDevice& Device();
 
-// Vertices are 20 bytes and indices 16-bit, so a frame holds at most 65,536 vertices.
+// Vertices are 20 bytes and indices 16-bit. Nuklear asserts that its vertex count stays below
+// 65,535 after every allocation, so the vertex buffer never holds more than 65,534.
 inline constexpr size_t kVertexSize = 20;
-inline constexpr size_t kMaxVertexBytes = 65536 * kVertexSize;
+inline constexpr size_t kMaxVertices = 65534;
+inline constexpr size_t kMaxVertexBytes = kMaxVertices * kVertexSize;
 inline constexpr size_t kMaxElementBytes = 1024 * 1024;
 
 // Starts GLEW, the host objects, the context and the GL objects; ends the process when GL

@@ -7,6 +7,7 @@ namespace {
 
 HostCommandTable g_table;
 std::vector<std::string> g_missing;
+bool g_received = false;
 
 template <class Command>
 void Resolve(Command& command, const char* name, void* (*lookup)(const char*),
@@ -29,10 +30,13 @@ std::vector<std::string> ResolveHostCommands(void* (*lookup)(const char* name)) 
   QEL_HOST_COMMAND_LIST(QEL_RESOLVE_COMMAND)
 #undef QEL_RESOLVE_COMMAND
   g_missing = missing;
+  g_received = true;
   return missing;
 }
 
 const std::vector<std::string>& MissingHostCommands() { return g_missing; }
+
+bool HostCommandsReceived() { return g_received; }
 
 }  // namespace qel
 

@@ -130,6 +130,9 @@ std::vector<std::string> ResolveHostCommands(void* (*lookup)(const char* name));
 // The names the last resolve did not get (empty before ReceiveQELPtr).
 const std::vector<std::string>& MissingHostCommands();
 
+// Whether the host's lookup has been received at all (false before ReceiveQELPtr).
+bool HostCommandsReceived();
+
 // A host string as a C string: the host's answer, or "" where it gave none.
 inline const char* HostText(const char* text) { return text ? text : ""; }
 

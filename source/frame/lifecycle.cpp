@@ -38,6 +38,12 @@ void OpenLog() {
 }
 
 void LogMissingHostCommands() {
+  if (!HostCommandsReceived()) {
+    QEL_LOG_ERROR(kSourcePlugin,
+                  "the host command table was never received (ReceiveQELPtr was not called); every host command "
+                  "is missing and answers neutrally.");
+    return;
+  }
   const std::vector<std::string>& missing = MissingHostCommands();
   if (missing.empty()) return;
   std::string names;
@@ -49,11 +55,16 @@ void LogMissingHostCommands() {
                 static_cast<unsigned>(missing.size()), names.c_str());
 }
 
-void ApplyModeStyle(nk_context* ctx, int32_t mode) {
+// A repeated Init1 gives the chosen mode's style from scratch: modes up to 0 go back to the
+// library's style rather than keeping the last theme. Only style fields change; the style's
+// font and cursors are left as they are.
+void ApplyModeStyle(nk_context* ctx, int32_t mode, bool restart) {
   if (mode == 2) {
-    ApplyThemeTable(ctx, LightThemeTable());
+    ApplyThemeTable(ctx, LightThemeTable());  // starts from the library's style itself
   } else if (mode > 0) {
     ApplyThemeTable(ctx, nullptr);
+  } else if (restart && ctx) {
+    nk_style_default(ctx);
   }
 }
 
@@ -82,8 +93,20 @@ PluginState& Plugin() { return g_plugin; }
 
 bool WriteInterfaceBytes(int32_t offset, const void* data, int32_t size) {
   PluginState& p = g_plugin;
-  if (!p.interface_bytes || offset < 0 || size < 0 || offset + size > kInterfaceMemblockSize) return false;
-  std::memcpy(p.interface_bytes + offset, data, static_cast<size_t>(size));
+  if (!p.started || offset < 0 || size < 0) return false;
+  HostCommandTable& host = Host();
+  const int32_t block = p.interface_memblock;
+  uint8_t* bytes = nullptr;
+  if (host.GETMEMBLOCKEXISTS_L_L(block) && host.GETMEMBLOCKSIZE_L_L(block) >= static_cast<int64_t>(offset) + size)
+    bytes = static_cast<uint8_t*>(host.GETMEMBLOCKPTR_P_L(block));
+  if (!bytes) {
+    if (!p.interface_block_reported)
+      QEL_LOG_ERROR(kSourcePlugin, "interface memblock %d is missing or too small; results are not written.", block);
+    p.interface_block_reported = true;
+    return false;
+  }
+  p.interface_block_reported = false;
+  std::memcpy(bytes + offset, data, static_cast<size_t>(size));
   return true;
 }
 
@@ -101,10 +124,9 @@ int32_t Init1(int32_t mode) {
   if (!p.started) {
     p.ctx = InitialiseDevice();
   }
-  ApplyModeStyle(p.ctx, mode);
+  ApplyModeStyle(p.ctx, mode, p.started);
   if (!p.started) {
     p.interface_memblock = Host().CREATEMEMBLOCK_L_L(kInterfaceMemblockSize);
-    p.interface_bytes = static_cast<uint8_t*>(Host().GETMEMBLOCKPTR_P_L(p.interface_memblock));
     p.placeholder = MakePlaceholderImage();
     p.started = true;
   }

@@ -14,7 +14,7 @@ struct PluginState {
   bool started = false;               // Init1 has run its one-time steps
   std::string log_path = "nuklear.log";
   int32_t interface_memblock = 0;     // 2048-byte block for results of several values
-  uint8_t* interface_bytes = nullptr;
+  bool interface_block_reported = false;  // its loss is logged once until it is usable again
   struct nk_image placeholder{};             // what a failed image lookup shows
   uint32_t window_extra_flags = 0;    // reset by Sync and Render
   int32_t tree_counter = 0;           // makes tree ids unique within a frame
@@ -28,8 +28,9 @@ inline nk_context* Context() { return Plugin().ctx; }
 
 inline constexpr int32_t kInterfaceMemblockSize = 2048;
 
-// Writes `size` bytes at `offset` of the interface memblock; false (nothing written) when
-// the block is missing or too small.
+// Writes `size` bytes at `offset` of the interface memblock, looked up afresh on every write
+// (the script may delete or recreate it); false (nothing written) when the block is missing
+// or too small.
 bool WriteInterfaceBytes(int32_t offset, const void* data, int32_t size);
 
 }  // namespace qel

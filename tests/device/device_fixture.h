@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 
@@ -28,10 +30,24 @@ inline std::unique_ptr<ReferenceHost> StartBoundHost(int width, int height, cons
   return host;
 }
 
+// Where a log named by `log_path` lives (in the temp folder when relative).
+inline std::string LogFilePath(const std::string& log_path) {
+  return log_path.find('/') == std::string::npos ? ::testing::TempDir() + log_path : log_path;
+}
+
 // Starts the plug-in with its log at `log_path` (in the temp folder when relative).
 inline int32_t StartPlugin(const std::string& log_path, int32_t mode = 1) {
-  LogSetLocation((log_path.find('/') == std::string::npos ? ::testing::TempDir() + log_path : log_path).c_str());
+  LogSetLocation(LogFilePath(log_path).c_str());
   return Init1(mode);
+}
+
+// How often `text` occurs in the log named by `log_path`.
+inline int LogCount(const std::string& log_path, const std::string& text) {
+  std::ifstream in(LogFilePath(log_path));
+  const std::string log{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  int count = 0;
+  for (size_t at = log.find(text); at != std::string::npos; at = log.find(text, at + 1)) ++count;
+  return count;
 }
 
 }  // namespace qel

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 #include "device/render_device.h"
 #include "fonts/font_atlas.h"
@@ -21,7 +22,9 @@ class RenderDeviceTest : public ::testing::Test {
   void SetUp() override {
     host_ = StartBoundHost(320, 240);
     ASSERT_TRUE(host_->ok());
-    ASSERT_EQ(StartPlugin("render_device_test.log"), 1);
+    // A log of each test's own: tests run in parallel processes.
+    log_ = std::string("render_device_test_") + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".log";
+    ASSERT_EQ(StartPlugin(log_), 1);
     EnsureStyleFont();
   }
 
@@ -38,6 +41,7 @@ class RenderDeviceTest : public ::testing::Test {
   }
 
   std::unique_ptr<ReferenceHost> host_;
+  std::string log_;
 };
 
 TEST_F(RenderDeviceTest, ProjectionPutsInterfacePixelsWhereTheyBelong) {
@@ -133,7 +137,31 @@ TEST_F(RenderDeviceTest, FrameBeyondSixteenBitIndicesWarnsOnceAndDrawsWhatFits) 
     Sync();
   }
   EXPECT_EQ(host_->Screen().At(20, 30), kRed);
-  EXPECT_TRUE(Device().warned_frame_too_large);
+  EXPECT_EQ(LogCount(log_, "WARN: frame too large to draw"), 1);
+  EXPECT_TRUE(Device().last_frame_clipped);
+  // Grown as far as 16-bit indices go, never so far that Nuklear's own check would fire.
+  EXPECT_EQ(Device().vertex_capacity, kMaxVertexBytes);
+  EXPECT_LT(Device().context.draw_list.vertex_count, 65535u);
+}
+
+TEST_F(RenderDeviceTest, BuffersThatCannotBeMappedDrawNothingAndWarnOnce) {
+  DescribeShapes();
+  Sync();
+  ASSERT_EQ(host_->Screen().At(20, 30), kRed);
+  // Empty buffers cannot be mapped: those frames must not replay the last frame's commands.
+  Device().vertex_capacity = Device().element_capacity = 0;
+  for (int frame = 0; frame < 2; ++frame) {
+    DescribeShapes();
+    Host().CLEARSCREEN_0_0();
+    DrawDevice(NK_ANTI_ALIASING_OFF, 0, 0);
+    EXPECT_NE(host_->BackBuffer().At(20, 30), kRed);
+  }
+  EXPECT_EQ(LogCount(log_, "WARN: could not map the vertex or element buffer"), 1);
+
+  DescribeShapes();
+  Sync();  // the usual sizes map again
+  EXPECT_EQ(host_->Screen().At(20, 30), kRed);
+  EXPECT_FALSE(Device().warned_map_failed);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Start-up, the frame cycle and the drawing target, through the real exports.
 #include <algorithm>
+#include <cstdio>
 
 #include "frame/export_list.h"
 #include "plugin_fixture.h"
@@ -8,6 +9,12 @@ namespace qel {
 namespace {
 
 using Lifecycle = PluginTest;
+
+// A host command called by the test itself, as a script would.
+template <class Sig>
+Sig* HostCommand(const char* name) {
+  return reinterpret_cast<Sig*>(Host::Lookup(name));
+}
 
 size_t IndexOf(const std::vector<std::string>& list, const std::string& item) {
   return static_cast<size_t>(std::find(list.begin(), list.end(), item) - list.begin());
@@ -145,10 +152,92 @@ TEST_F(Lifecycle, SyncRunsAWholeHostFrameAndRenderOnlyDraws) {
 
 TEST_F(Lifecycle, DefaultModeDrawsOnTheBackBufferAtDeviceSize) {
   Start(1);
+  // The script's own virtual resolution does not survive the first frame.
+  HostCommand<void(int32_t, int32_t)>("SETVIRTUALRESOLUTION_0_L_L")(320, 200);
+  ASSERT_EQ(host().VirtualWidth(), 320);
   api().Sync();
   EXPECT_EQ(host().VirtualWidth(), 640);
   EXPECT_EQ(host().VirtualHeight(), 480);
   EXPECT_FALSE(host().SpriteVisible(api().GetQelRenderSprite()));
+}
+
+TEST_F(Lifecycle, RenderSpriteIsTheSpriteThatShowsTheRenderImage) {
+  // One more host image first, so that the render image's id and the sprite's id differ.
+  HostCommand<int32_t(int32_t, int32_t, int32_t, int32_t)>("CREATEIMAGECOLOR_L_L_L_L_L")(0, 0, 255, 255);
+  Start(1);
+  const int32_t sprite = api().GetQelRenderSprite();
+  ASSERT_NE(sprite, api().GetQelRenderImage());
+  api().FixedVirtualResolution(1);
+  auto panel = [&] {
+    api().WindowBegin("panel", 0, 0, 640, 480, 0);  // the theme's window background, (40, 40, 40)
+    api().WindowEnd();
+  };
+  auto rgb = [&](const Pixels& screen) { return screen.At(320, 300) & 0xFFFFFFu; };
+  Frame(panel);
+  Frame(panel);  // the sprite shows what the frame before drew into the image
+  ASSERT_EQ(rgb(host().Screen()), 0x282828u);
+
+  // Hiding that sprite in a plain host frame takes the image off the (black) screen.
+  host().Sync();
+  EXPECT_EQ(rgb(host().Screen()), 0x282828u);
+  HostCommand<void(int32_t, int32_t)>("SETSPRITEVISIBLE_0_L_L")(sprite, 0);
+  host().Sync();
+  EXPECT_EQ(rgb(host().Screen()), 0u);
+}
+
+TEST_F(Lifecycle, LogLocationTakesEffectAtTheNextInit) {
+  Start(1);
+  const std::string first = log_path_;
+  log_path_ = first + ".moved";
+  std::remove(log_path_.c_str());
+  api().LogSetLocation(log_path_.c_str());
+  api().ImageToSlot0(2000000, 1, 0, 0, 1, 1);  // logs an ERROR: still into the first file
+  EXPECT_FALSE(std::ifstream(log_path_).good());
+
+  EXPECT_EQ(api().Init1(1), 1);
+  api().ImageToSlot0(3000000, 1, 0, 0, 1, 1);
+  EXPECT_EQ(LogCount("plugin initialisation ..."), 1);
+  EXPECT_TRUE(LogHas("Imageslot '3000000'"));
+  EXPECT_FALSE(LogHas("Imageslot '2000000'"));
+  log_path_ = first;
+  EXPECT_TRUE(LogHas("Imageslot '2000000'"));
+  EXPECT_FALSE(LogHas("Imageslot '3000000'"));
+}
+
+TEST_F(Lifecycle, ResultsFollowTheInterfaceMemblockWhenTheScriptReplacesIt) {
+  Start(1);
+  const int32_t block = api().GetMemblockInterface();
+  auto* delete_block = HostCommand<void(int32_t)>("DELETEMEMBLOCK_0_L");
+  auto* create_block_at = HostCommand<void(int32_t, int32_t)>("CREATEMEMBLOCK_0_L_L");
+  auto bounds = [&] {
+    int32_t answer = -1;
+    Frame([&] {
+      if (api().WindowBegin("w", 10, 20, 200, 100, 0)) answer = api().WindowGetBounds();
+      api().WindowEnd();
+    });
+    return answer;
+  };
+  const std::string missing = "ERROR: interface memblock " + std::to_string(block) + " is missing or too small";
+
+  delete_block(block);
+  EXPECT_EQ(bounds(), block);  // nothing written, nothing read through a stale pointer
+  EXPECT_EQ(bounds(), block);
+  EXPECT_EQ(LogCount(missing), 1);
+
+  create_block_at(block, 8);  // too small for four floats: still nothing written
+  EXPECT_EQ(bounds(), block);
+  EXPECT_EQ(host().MemblockSize(block), 8);
+  for (int i = 0; i < 8; ++i) EXPECT_EQ(InterfaceBytes()[i], 0) << i;
+  EXPECT_EQ(LogCount(missing), 1);
+
+  delete_block(block);
+  create_block_at(block, 16);  // large enough again: written, and a later loss is told again
+  bounds();
+  EXPECT_EQ(InterfaceFloat(0), 10.0f);
+  EXPECT_EQ(InterfaceFloat(3), 100.0f);
+  delete_block(block);
+  bounds();
+  EXPECT_EQ(LogCount(missing), 2);
 }
 
 TEST_F(Lifecycle, FixedModeShowsTheSpriteAndSwitchingBackHidesIt) {
