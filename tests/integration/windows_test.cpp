@@ -83,6 +83,40 @@ TEST_F(Windows, WindowCloseByNameClosesTheWindowForTheLaterWindowsOfItsFrame) {
   EXPECT_EQ(api().WindowIsHidden("doomed"), 1);
 }
 
+// The flag alone is not enough: the widgets of a later window must not see the click.
+TEST_F(Windows, AButtonInAWindowAfterAClosedOneIgnoresTheClickOfThatFrame) {
+  StartWidgets();
+  Rect button;
+  int32_t fired = 0;
+  auto describe = [&](bool close_first) {
+    if (close_first) api().WindowClose("doomed");
+    api().WindowBegin("doomed", 10, 10, 150, 100, kBorder);
+    api().WindowEnd();
+    fired = 0;
+    if (api().WindowBegin("after", 300, 10, 200, 120, kBorder | kNoScrollbar)) {
+      api().LayoutRowDynamic(30, 1);
+      api().LayoutWidgetBounds();
+      button = InterfaceRect();
+      fired = api().ButtonLabel("Press");
+    }
+    api().WindowEnd();
+  };
+  auto click = [&](bool close_first) {
+    Press(button.x + button.w / 2, button.y + button.h / 2);
+    Frame([&] { describe(close_first); });
+    const int32_t result = fired;
+    Release();
+    Frame([&] { describe(false); });
+    return result;
+  };
+  Frame([&] { describe(false); });
+  ASSERT_GT(button.w, 0.0f);
+  EXPECT_EQ(click(false), 1);  // the button works
+  EXPECT_EQ(click(true), 0);
+  EXPECT_EQ(click(false), 1);  // in the next frame it works again
+  EXPECT_EQ(click(true), 0);
+}
+
 class HeldButton : public WidgetTest {
  protected:
   // Drags the titled window by its header to x = `drag_to`, then moves on to x = 300 with
