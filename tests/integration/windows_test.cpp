@@ -119,21 +119,24 @@ TEST_F(Windows, AButtonInAWindowAfterAClosedOneIgnoresTheClickOfThatFrame) {
 
 class HeldButton : public WidgetTest {
  protected:
-  // Drags the titled window by its header to x = `drag_to`, then moves on to x = 300 with
-  // the button still held: the window's x after each step.
-  std::vector<float> Drag(float drag_to) {
+  // Drags the titled window by its header, pressed at (150, 110), to `drag_to` on one axis
+  // (x, or y when `vertical`), then moves on to 300 on that axis with the button still
+  // held: the window's coordinate on that axis after each step.
+  std::vector<float> Drag(float drag_to, bool vertical = false) {
     StartWidgets();
     std::vector<float> xs;
     auto describe = [&] {
-      if (api().WindowBegin("drag", 100, 100, 200, 150, kBorder | kMovable | kTitle)) xs.push_back(api().WindowGetBoundX());
+      if (api().WindowBegin("drag", 100, 100, 200, 150, kBorder | kMovable | kTitle))
+        xs.push_back(vertical ? api().WindowGetBoundY() : api().WindowGetBoundX());
       api().WindowEnd();
     };
+    auto move_to = [&](float to) { vertical ? host().MoveMouse(150, to) : host().MoveMouse(to, 110); };
     Frame(describe);
     Press(150, 110);
     Frame(describe);
-    host().MoveMouse(drag_to, 110);
+    move_to(drag_to);
     Frame(describe);
-    host().MoveMouse(300, 110);
+    move_to(300);
     Frame(describe);
     return xs;
   }
@@ -159,6 +162,28 @@ TEST_F(HeldButton, TheRightEdgeCountsAsInside) {
   ASSERT_EQ(xs.size(), 4u);
   EXPECT_EQ(xs[2], 590.0f);
   EXPECT_EQ(xs[3], 250.0f);
+}
+
+TEST_F(HeldButton, AboveTheVirtualScreenReleasesTheButton) {
+  const std::vector<float> ys = Drag(-1.0f, true);
+  ASSERT_EQ(ys.size(), 4u);
+  EXPECT_EQ(ys[2], 100.0f - 111.0f);
+  EXPECT_EQ(ys[3], ys[2]);
+}
+
+TEST_F(HeldButton, TheTopEdgeCountsAsInside) {
+  ASSERT_EQ(host().VirtualHeight(), 480);
+  const std::vector<float> ys = Drag(0.0f, true);
+  ASSERT_EQ(ys.size(), 4u);
+  EXPECT_EQ(ys[2], -10.0f);
+  EXPECT_EQ(ys[3], 290.0f);  // still held: it follows
+}
+
+TEST_F(HeldButton, TheBottomEdgeCountsAsInside) {
+  const std::vector<float> ys = Drag(480.0f, true);
+  ASSERT_EQ(ys.size(), 4u);
+  EXPECT_EQ(ys[2], 470.0f);
+  EXPECT_EQ(ys[3], 290.0f);
 }
 
 TEST_F(Windows, StateQueriesByNameAnswerNuklearsFlagBits) {
