@@ -103,6 +103,7 @@ void StoredHandleTable::Store(int32_t index, StoredHandleKind kind, nk_window* w
   entry.root_name = entry.root->name;
   entry.root_life = LifeOf(entry.root);
   entry.panel = panel;
+  entry.panel_scroll = panel ? panel->offset_x : nullptr;
 }
 
 void StoredHandleTable::StoreWindow(int32_t index, nk_window* window) {
@@ -145,7 +146,14 @@ nk_command_buffer* StoredHandleTable::Canvas(int32_t index) const {
 
 nk_panel* StoredHandleTable::Panel(int32_t index) const {
   const StoredHandle* entry = Live(index, StoredHandleKind::kPanel);
-  return entry ? entry->panel : nullptr;
+  if (!entry) return nullptr;
+  // Nuklear hands an ended panel's storage to the next panel that opens, so the stored one
+  // is only good while it is still open: the current panel or one that holds it. A later
+  // panel in the same storage scrolls another offset (a group's, a window's).
+  const nk_context* ctx = Context();
+  for (const nk_panel* open = ctx->current ? ctx->current->layout : nullptr; open; open = open->parent)
+    if (open == entry->panel) return open->offset_x == entry->panel_scroll ? entry->panel : nullptr;
+  return nullptr;
 }
 
 nk_command_buffer* StoredCanvas(int32_t index) { return g_windows.stored.Canvas(index); }

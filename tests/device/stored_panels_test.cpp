@@ -1,5 +1,5 @@
-// Stored panels on the live context: read as they are at the query. (The menu bar is
-// Nuklear's own call here.)
+// Stored panels on the live context: read as they are at the query, and only while they
+// are open. (The menu bar and the groups are Nuklear's own calls here.)
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -40,6 +40,27 @@ TEST_F(StoredPanels, ThePanelIsReadAsItIsWhenAsked) {
   EXPECT_EQ(result_[1], panel->bounds.y);
   EXPECT_EQ(result_[2], panel->bounds.w);
   EXPECT_EQ(result_[3], panel->bounds.h);
+  WindowEnd();
+  Sync();
+}
+
+TEST_F(StoredPanels, AnEndedGroupsPanelIsNotTheNextGroupsPanel) {
+  nk_context* ctx = Context();
+  ASSERT_TRUE(WindowBegin("w", 10, 20, 300, 200, 0));
+  LayoutRowDynamic(100, 2);
+  ASSERT_TRUE(nk_group_begin(ctx, "left", 0));
+  WindowStorePanel(0);
+  const nk_panel* left = ctx->current->layout;
+  WindowGetStoredPanelBounds(0);
+  EXPECT_EQ(result_[0], left->bounds.x);
+  EXPECT_GT(result_[2], 0.0f);
+  nk_group_end(ctx);
+  ASSERT_TRUE(nk_group_begin(ctx, "right", 0));
+  ASSERT_EQ(ctx->current->layout, left);  // Nuklear gave the storage to the next group
+  WindowGetStoredPanelBounds(0);
+  EXPECT_EQ(result_[0], 0.0f);
+  EXPECT_EQ(result_[2], 0.0f);
+  nk_group_end(ctx);
   WindowEnd();
   Sync();
 }

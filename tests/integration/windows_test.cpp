@@ -362,5 +362,23 @@ TEST_F(Windows, StoredPanelsReadTheirBoundsWhenAskedAndForgetGoneWindows) {
   });
 }
 
+// Nuklear hands an ended panel's storage to the next panel; the stored one must not answer
+// with that panel's bounds.
+TEST_F(Windows, AStoredPanelReadsAsEmptyOnceItsWindowHasEnded) {
+  StartWidgets();
+  Frame([&] {
+    ASSERT_TRUE(api().WindowBegin("first", 10, 10, 200, 150, kBorder));
+    api().WindowStorePanel(0);
+    api().WindowEnd();
+    api().WindowGetStoredPanelBounds(0);
+    EXPECT_EQ(InterfaceRect().w, 0.0f);
+    ASSERT_TRUE(api().WindowBegin("second", 300, 50, 250, 100, kBorder));
+    api().WindowGetStoredPanelBounds(0);
+    EXPECT_EQ(InterfaceRect().w, 0.0f);
+    EXPECT_EQ(InterfaceRect().x, 0.0f);
+    api().WindowEnd();
+  });
+}
+
 }  // namespace
 }  // namespace qel
