@@ -216,11 +216,14 @@ int32_t BeginWindow(const char* name, const char* title, struct nk_rect bounds, 
     window->flags |= NK_WINDOW_MOVABLE;
     if (window->layout) window->layout->flags |= NK_WINDOW_MOVABLE;
   }
-  // Nuklear withholds input only from the frame of a window that takes none; its widgets
-  // go by the read-only bit and the mouse position. The window is made read-only until its
-  // panel ends, which clears both bits again, unless Nuklear made it read-only itself.
+  // Nuklear withholds input only from the frame of a window flagged for no input; its
+  // widgets go by the read-only bit and the mouse position. A window after a closed one
+  // takes no input at all, so it is read-only until its panel ends, which clears both bits
+  // again (unless Nuklear made it read-only itself). The script's own flag keeps Nuklear's
+  // meaning.
+  const bool after_closed = Plugin().window_extra_flags & NK_WINDOW_NO_INPUT;
   const bool panel_ends = window && window->layout && !(window->flags & NK_WINDOW_HIDDEN);
-  if (panel_ends && (effective & NK_WINDOW_NO_INPUT) && !(window->layout->flags & NK_WINDOW_ROM)) {
+  if (after_closed && panel_ends && !(window->layout->flags & NK_WINDOW_ROM)) {
     constexpr nk_flags kReadOnlyThisFrame = NK_WINDOW_ROM | NK_WINDOW_REMOVE_ROM;
     window->flags |= kReadOnlyThisFrame;
     window->layout->flags |= kReadOnlyThisFrame;

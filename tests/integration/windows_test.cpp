@@ -117,6 +117,27 @@ TEST_F(Windows, AButtonInAWindowAfterAClosedOneIgnoresTheClickOfThatFrame) {
   EXPECT_EQ(click(true), 0);
 }
 
+// The script's own no-input flag keeps Nuklear's meaning: the window is neither moved nor
+// focused, but its widgets work.
+TEST_F(Windows, TheScriptsOwnNoInputFlagLeavesTheWidgetsWorking) {
+  StartWidgets();
+  Rect button;
+  int32_t fired = 0;
+  auto describe = [&] {
+    if (api().WindowBegin("own", 20, 20, 200, 120, kBorder | kNoInput)) {
+      api().LayoutRowDynamic(30, 1);
+      api().LayoutWidgetBounds();
+      button = InterfaceRect();
+      fired = api().ButtonLabel("Press");
+    }
+    api().WindowEnd();
+  };
+  Frame(describe);
+  Press(button.x + button.w / 2, button.y + button.h / 2);
+  Frame(describe);
+  EXPECT_EQ(fired, 1);
+}
+
 class HeldButton : public WidgetTest {
  protected:
   // Drags the titled window by its header, pressed at (150, 110), to `drag_to` on one axis
