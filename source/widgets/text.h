@@ -16,7 +16,7 @@ constexpr nk_color UnpackColor(int32_t packed) {
 }
 
 // The bytes of a script's text that a widget may use: `length`, but never past the text's
-// terminating NUL; 0 for a null text. A negative length is logged and gives 0.
+// terminating NUL; 0 for a null text. A negative length gives 0.
 int TextLength(const char* text, int32_t length);
 
 // Bytes before the first NUL; 0 for a null text.

@@ -103,6 +103,7 @@ void StoredHandleTable::Store(int32_t index, StoredHandleKind kind, nk_window* w
   entry.root_name = entry.root->name;
   entry.root_life = LifeOf(entry.root);
   entry.panel = panel;
+  entry.panel_scroll = panel ? panel->offset_x : nullptr;
 }
 
 void StoredHandleTable::StoreWindow(int32_t index, nk_window* window) {
@@ -145,7 +146,14 @@ nk_command_buffer* StoredHandleTable::Canvas(int32_t index) const {
 
 nk_panel* StoredHandleTable::Panel(int32_t index) const {
   const StoredHandle* entry = Live(index, StoredHandleKind::kPanel);
-  return entry ? entry->panel : nullptr;
+  if (!entry) return nullptr;
+  // Nuklear hands an ended panel's storage to the next panel that opens, so the stored one
+  // is only good while it is still open: the current panel or one that holds it. A later
+  // panel in the same storage scrolls another offset (a group's, a window's).
+  const nk_context* ctx = Context();
+  for (const nk_panel* open = ctx->current ? ctx->current->layout : nullptr; open; open = open->parent)
+    if (open == entry->panel) return open->offset_x == entry->panel_scroll ? entry->panel : nullptr;
+  return nullptr;
 }
 
 nk_command_buffer* StoredCanvas(int32_t index) { return g_windows.stored.Canvas(index); }
@@ -207,6 +215,18 @@ int32_t BeginWindow(const char* name, const char* title, struct nk_rect bounds, 
   if (hold_still && window) {
     window->flags |= NK_WINDOW_MOVABLE;
     if (window->layout) window->layout->flags |= NK_WINDOW_MOVABLE;
+  }
+  // Nuklear withholds input only from the frame of a window flagged for no input; its
+  // widgets go by the read-only bit and the mouse position. A window after a closed one
+  // takes no input at all, so it is read-only until its panel ends, which clears both bits
+  // again (unless Nuklear made it read-only itself). The script's own flag keeps Nuklear's
+  // meaning.
+  const bool after_closed = Plugin().window_extra_flags & NK_WINDOW_NO_INPUT;
+  const bool panel_ends = window && window->layout && !(window->flags & NK_WINDOW_HIDDEN);
+  if (after_closed && panel_ends && !(window->layout->flags & NK_WINDOW_ROM)) {
+    constexpr nk_flags kReadOnlyThisFrame = NK_WINDOW_ROM | NK_WINDOW_REMOVE_ROM;
+    window->flags |= kReadOnlyThisFrame;
+    window->layout->flags |= kReadOnlyThisFrame;
   }
   return result;
 }

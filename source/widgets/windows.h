@@ -26,6 +26,7 @@ struct StoredHandle {
   nk_hash root_name = 0;
   uint32_t root_life = 0;       // which life of the root's window object (see WindowsState)
   nk_panel* panel = nullptr;    // kPanel only
+  nk_uint* panel_scroll = nullptr;  // the panel's scroll offset, which tells it from a later panel in its storage
 };
 
 class StoredHandleTable {
@@ -35,7 +36,8 @@ class StoredHandleTable {
   void StoreCanvas(int32_t index, nk_window* window);
   void StorePanel(int32_t index, nk_window* window, nk_panel* panel);
 
-  // The entry's handle when it is of that kind and its window still lives, else null.
+  // The entry's handle when it is of that kind and its window still lives, else null; a
+  // panel also only while it is open (the current panel or one that holds it).
   nk_window* Window(int32_t index) const;
   nk_command_buffer* Canvas(int32_t index) const;
   nk_panel* Panel(int32_t index) const;

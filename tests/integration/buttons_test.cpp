@@ -124,10 +124,19 @@ TEST_F(Buttons, TheBehaviourStackHoldsEight) {
 }
 
 TEST_F(Buttons, NegativeLengthsAndNullTextsDrawButtonsWithoutText) {
+  const std::vector<std::string> logged = LogMessages();
   EXPECT_EQ(Click({[&] { return api().ButtonText(nullptr, 40); }}), std::vector<int32_t>{1});
   EXPECT_EQ(Click({[&] { return api().ButtonSymbolText(1, "x", -2, kAlignLeft); }}), std::vector<int32_t>{1});
   EXPECT_EQ(Click({[&] { return api().ButtonLabel(nullptr); }}), std::vector<int32_t>{1});
-  EXPECT_TRUE(LogHas("ERROR: text length -2 is negative; no text is drawn."));
+  EXPECT_EQ(LogMessages(), logged);  // quietly
+  // A negative length draws the same button as a length of 0.
+  auto drawn = [&](int32_t length) {
+    Frame({[&] { return api().ButtonText("WWWW", length); }});
+    return host().Screen();
+  };
+  const Pixels empty = drawn(0);
+  EXPECT_EQ(drawn(-2).rgba, empty.rgba);
+  EXPECT_NE(drawn(4).rgba, empty.rgba);
 }
 
 using ButtonsBeforeStartUp = PluginTest;

@@ -83,23 +83,81 @@ TEST_F(Windows, WindowCloseByNameClosesTheWindowForTheLaterWindowsOfItsFrame) {
   EXPECT_EQ(api().WindowIsHidden("doomed"), 1);
 }
 
+// The flag alone is not enough: the widgets of a later window must not see the click.
+TEST_F(Windows, AButtonInAWindowAfterAClosedOneIgnoresTheClickOfThatFrame) {
+  StartWidgets();
+  Rect button;
+  int32_t fired = 0;
+  auto describe = [&](bool close_first) {
+    if (close_first) api().WindowClose("doomed");
+    api().WindowBegin("doomed", 10, 10, 150, 100, kBorder);
+    api().WindowEnd();
+    fired = 0;
+    if (api().WindowBegin("after", 300, 10, 200, 120, kBorder | kNoScrollbar)) {
+      api().LayoutRowDynamic(30, 1);
+      api().LayoutWidgetBounds();
+      button = InterfaceRect();
+      fired = api().ButtonLabel("Press");
+    }
+    api().WindowEnd();
+  };
+  auto click = [&](bool close_first) {
+    Press(button.x + button.w / 2, button.y + button.h / 2);
+    Frame([&] { describe(close_first); });
+    const int32_t result = fired;
+    Release();
+    Frame([&] { describe(false); });
+    return result;
+  };
+  Frame([&] { describe(false); });
+  ASSERT_GT(button.w, 0.0f);
+  EXPECT_EQ(click(false), 1);  // the button works
+  EXPECT_EQ(click(true), 0);
+  EXPECT_EQ(click(false), 1);  // in the next frame it works again
+  EXPECT_EQ(click(true), 0);
+}
+
+// The script's own no-input flag keeps Nuklear's meaning: the window is neither moved nor
+// focused, but its widgets work.
+TEST_F(Windows, TheScriptsOwnNoInputFlagLeavesTheWidgetsWorking) {
+  StartWidgets();
+  Rect button;
+  int32_t fired = 0;
+  auto describe = [&] {
+    if (api().WindowBegin("own", 20, 20, 200, 120, kBorder | kNoInput)) {
+      api().LayoutRowDynamic(30, 1);
+      api().LayoutWidgetBounds();
+      button = InterfaceRect();
+      fired = api().ButtonLabel("Press");
+    }
+    api().WindowEnd();
+  };
+  Frame(describe);
+  Press(button.x + button.w / 2, button.y + button.h / 2);
+  Frame(describe);
+  EXPECT_EQ(fired, 1);
+}
+
 class HeldButton : public WidgetTest {
  protected:
-  // Drags the titled window by its header to x = `drag_to`, then moves on to x = 300 with
-  // the button still held: the window's x after each step.
-  std::vector<float> Drag(float drag_to) {
+  // Drags the titled window by its header, pressed at (150, 110), to `drag_to` on one axis
+  // (x, or y when `vertical`), then moves on to 300 on that axis with the button still
+  // held: the window's coordinate on that axis after each step.
+  std::vector<float> Drag(float drag_to, bool vertical = false) {
     StartWidgets();
     std::vector<float> xs;
     auto describe = [&] {
-      if (api().WindowBegin("drag", 100, 100, 200, 150, kBorder | kMovable | kTitle)) xs.push_back(api().WindowGetBoundX());
+      if (api().WindowBegin("drag", 100, 100, 200, 150, kBorder | kMovable | kTitle))
+        xs.push_back(vertical ? api().WindowGetBoundY() : api().WindowGetBoundX());
       api().WindowEnd();
     };
+    auto move_to = [&](float to) { vertical ? host().MoveMouse(150, to) : host().MoveMouse(to, 110); };
     Frame(describe);
     Press(150, 110);
     Frame(describe);
-    host().MoveMouse(drag_to, 110);
+    move_to(drag_to);
     Frame(describe);
-    host().MoveMouse(300, 110);
+    move_to(300);
     Frame(describe);
     return xs;
   }
@@ -125,6 +183,28 @@ TEST_F(HeldButton, TheRightEdgeCountsAsInside) {
   ASSERT_EQ(xs.size(), 4u);
   EXPECT_EQ(xs[2], 590.0f);
   EXPECT_EQ(xs[3], 250.0f);
+}
+
+TEST_F(HeldButton, AboveTheVirtualScreenReleasesTheButton) {
+  const std::vector<float> ys = Drag(-1.0f, true);
+  ASSERT_EQ(ys.size(), 4u);
+  EXPECT_EQ(ys[2], 100.0f - 111.0f);
+  EXPECT_EQ(ys[3], ys[2]);
+}
+
+TEST_F(HeldButton, TheTopEdgeCountsAsInside) {
+  ASSERT_EQ(host().VirtualHeight(), 480);
+  const std::vector<float> ys = Drag(0.0f, true);
+  ASSERT_EQ(ys.size(), 4u);
+  EXPECT_EQ(ys[2], -10.0f);
+  EXPECT_EQ(ys[3], 290.0f);  // still held: it follows
+}
+
+TEST_F(HeldButton, TheBottomEdgeCountsAsInside) {
+  const std::vector<float> ys = Drag(480.0f, true);
+  ASSERT_EQ(ys.size(), 4u);
+  EXPECT_EQ(ys[2], 470.0f);
+  EXPECT_EQ(ys[3], 290.0f);
 }
 
 TEST_F(Windows, StateQueriesByNameAnswerNuklearsFlagBits) {
@@ -299,6 +379,24 @@ TEST_F(Windows, StoredPanelsReadTheirBoundsWhenAskedAndForgetGoneWindows) {
     api().WindowBegin("other", 10, 10, 200, 150, kBorder);
     api().WindowGetStoredPanelBounds(3);
     EXPECT_EQ(InterfaceRect().w, 0.0f);
+    api().WindowEnd();
+  });
+}
+
+// Nuklear hands an ended panel's storage to the next panel; the stored one must not answer
+// with that panel's bounds.
+TEST_F(Windows, AStoredPanelReadsAsEmptyOnceItsWindowHasEnded) {
+  StartWidgets();
+  Frame([&] {
+    ASSERT_TRUE(api().WindowBegin("first", 10, 10, 200, 150, kBorder));
+    api().WindowStorePanel(0);
+    api().WindowEnd();
+    api().WindowGetStoredPanelBounds(0);
+    EXPECT_EQ(InterfaceRect().w, 0.0f);
+    ASSERT_TRUE(api().WindowBegin("second", 300, 50, 250, 100, kBorder));
+    api().WindowGetStoredPanelBounds(0);
+    EXPECT_EQ(InterfaceRect().w, 0.0f);
+    EXPECT_EQ(InterfaceRect().x, 0.0f);
     api().WindowEnd();
   });
 }

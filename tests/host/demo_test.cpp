@@ -1,0 +1,43 @@
+// Smoke test of the qelhost program with the real plug-in: the demo plays a few frames
+// headless and its last frame is written and shows the interface.
+#include <cstdlib>
+#include <filesystem>
+#include <set>
+#include <string>
+
+#include "host_fixture.h"
+
+namespace qel {
+namespace {
+
+using Demo = HostTest;
+
+TEST_F(Demo, PlaysWithTheRealPlugInAndWritesADrawnFrame) {
+#if defined(QEL_PLUGIN_PATH) && defined(QEL_DEMO_MEDIA)
+  const std::string out = Root() + "/shots";
+  const std::string command = std::string(QEL_HOST_PROGRAM) + " --plugin " + QEL_PLUGIN_PATH + " --media " +
+                              QEL_DEMO_MEDIA + " --frames 3 --screenshot-dir " + out + " 2>" + Root() + "/stderr.txt";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  const std::string shot_path = out + "/frame_00003.png";
+  ASSERT_TRUE(std::filesystem::exists(shot_path));
+
+  const int32_t image = Command<int32_t(const char*)>("LOADIMAGE_L_S")(("raw:" + shot_path).c_str());
+  const Pixels shot = host().ImagePixels(image);
+  ASSERT_EQ(shot.width, 1024);
+  ASSERT_EQ(shot.height, 768);
+  // The colour button of the main window shows the first swatch; outside every window the
+  // screen stays clear.
+  EXPECT_EQ(shot.At(417, 265), Rgba(230, 126, 34));
+  EXPECT_EQ(shot.At(1000, 740), Rgba(0, 0, 0));
+  // Text, images and symbols: far more than a few flat colours.
+  std::set<uint32_t> colours;
+  for (int y = 0; y < shot.height; y += 2)
+    for (int x = 0; x < shot.width; x += 2) colours.insert(shot.At(x, y));
+  EXPECT_GT(colours.size(), 200u);
+#else
+  GTEST_SKIP() << "built without the plug-in";
+#endif
+}
+
+}  // namespace
+}  // namespace qel
