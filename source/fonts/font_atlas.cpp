@@ -28,6 +28,17 @@ GLuint UploadAtlasTexture(const void* pixels, int width, int height) {
   return texture;
 }
 
+GLint MaxTextureSize() {
+  GLint size = 0;
+  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &size);
+  return size;
+}
+
+bool FitsTexture(int width, int height) {
+  const GLint most = MaxTextureSize();
+  return width > 0 && height > 0 && width <= most && height <= most;
+}
+
 float MeasureNothing(nk_handle, float, const char*, int) { return 0.0f; }
 
 void QueryNothing(nk_handle, float, struct nk_user_font_glyph* glyph, nk_rune, nk_rune) {
@@ -107,9 +118,16 @@ void FontStashEnd() {
   nk_font_atlas& atlas = *g_atlas.open;
   int width = 0, height = 0;
   const void* pixels = nk_font_atlas_bake(&atlas, &width, &height, NK_FONT_ATLAS_RGBA32);
+  bool baked = pixels != nullptr;
+  if (baked && !FitsTexture(width, height)) {
+    // Uploading it would fail and leave every glyph sampling an empty texture.
+    QEL_LOG_WARN(kSourceDevice, "the font atlas of %dx%d pixels is larger than the largest texture (%d).", width,
+                 height, MaxTextureSize());
+    baked = false;
+    for (nk_cursor& cursor : atlas.cursors) cursor = nk_cursor{};  // as a bake that failed leaves them
+  }
   // A failed bake still gives the device a texture: one white pixel, so shapes keep drawing.
   static const uint32_t kWhitePixel = 0xFFFFFFFFu;
-  const bool baked = pixels != nullptr;
   if (!baked) {
     QEL_LOG_WARN(kSourceDevice, "An error has occurred when baking the fonts.");
     pixels = &kWhitePixel;
@@ -121,9 +139,10 @@ void FontStashEnd() {
   nk_font_atlas_end(&atlas, texture, &device.null_texture);
   if (!baked) {
     device.null_texture.uv = nk_vec2(0.5f, 0.5f);
-    // Fonts the bake never reached have no glyphs: they stay empty rather than unusable.
+    // Without an atlas the fonts have no glyphs (or glyphs of a texture that was never
+    // made): they stay empty rather than unusable.
     for (nk_font* font = atlas.fonts; font; font = font->next)
-      if (!font->handle.width) MakeEmptyFontHandle(font->handle, font->config ? font->config->size : 0.0f, texture);
+      MakeEmptyFontHandle(font->handle, font->config ? font->config->size : 0.0f, texture);
   }
   nk_style_load_all_cursors(ctx, atlas.cursors);
   if (atlas.default_font) {

@@ -24,6 +24,8 @@ namespace {
 
 const char* Text(const char* text) { return text ? text : ""; }
 
+constexpr float kMaxFontSize = 32768.0f;  // the atlas's greatest height in pixels
+
 bool IdIsTaken(const char* id) {
   if (!Fonts().Has(id)) return false;
   QEL_LOG_ERROR(kSourcePlugin, "font id already exists '%s'. new font cannot be created.", id);
@@ -38,6 +40,13 @@ bool CanAddTrueType(const char* id, float size) {
   }
   if (!(size > 0.0f)) {
     QEL_LOG_ERROR(kSourcePlugin, "font size %g is not above 0. font '%s' cannot be created.", static_cast<double>(size), id);
+    return false;
+  }
+  // A line taller than the tallest atlas can never be baked, and the baker's arithmetic is
+  // not made for such scales (an infinite size would bake NaN glyphs).
+  if (!(size <= kMaxFontSize)) {
+    QEL_LOG_ERROR(kSourcePlugin, "font size %g is above %g. font '%s' cannot be created.", static_cast<double>(size),
+                  static_cast<double>(kMaxFontSize), id);
     return false;
   }
   return true;

@@ -9,7 +9,10 @@ namespace qel {
 
 // True when `bytes` hold a single TrueType font (outline version 1.0 or "true") whose table
 // directory and the tables the baker reads (cmap, loca, head, glyf, hhea, hmtx, and maxp
-// when present) lie inside the bytes, and whose cmap has a Unicode subtable inside it.
+// when present) lie inside the bytes, and whose tables hold what the baker indexes in them:
+// a Unicode subtable of a format it reads (0, 4, 6, 12, 13) with every entry its header
+// announces, a location for every glyph maxp counts, each inside glyf, and metrics for
+// every glyph in hmtx. What the glyph outlines themselves hold is not looked at.
 bool LooksLikeTrueType(const void* bytes, size_t size);
 
 }  // namespace qel

@@ -1,6 +1,9 @@
 // TrueType fonts and the measuring exports, through the real exports.
 #include <cmath>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 #include "font_fixture.h"
 
@@ -105,6 +108,85 @@ TEST_F(Fonts, FilesThatCannotBeFontsAreRefusedBeforeTheAtlasReadsThem) {
     EXPECT_EQ(api().FontAtlasAddFromFile(id, kDejaVuRaw.c_str(), 12.0f), 1) << id;
   api().FontStashEnd();
   EXPECT_FALSE(LogHas("An error has occurred when baking the fonts."));
+}
+
+TEST_F(Fonts, AFontTheAtlasCannotHoldFailsItsBakeAndMeasuresNothing) {
+  Start();
+  // Wider glyphs than the atlas (400 pixels, three times oversampled), and a size whose
+  // glyphs the atlas could not place at all; a fitting font in the same stash goes with them.
+  int failed = 0;
+  for (float size : {400.0f, 1000.0f}) {
+    const std::string huge = "huge " + std::to_string(static_cast<int>(size));
+    const std::string beside = "beside " + std::to_string(static_cast<int>(size));
+    api().FontStashBegin();
+    EXPECT_EQ(api().FontAtlasAddFromFile(huge.c_str(), kDejaVuRaw.c_str(), size), 1);
+    EXPECT_EQ(api().FontAtlasAddFromFile(beside.c_str(), kDejaVuRaw.c_str(), 20.0f), 1);
+    api().FontStashEnd();
+    EXPECT_EQ(LogCount("WARN: An error has occurred when baking the fonts."), ++failed) << size;
+    api().StyleSetFont(huge.c_str());
+    EXPECT_EQ(api().FontGetHeight(), size);
+    EXPECT_EQ(api().FontGetLabelWidth("abc"), 0.0f) << size;
+    api().StyleSetFont(beside.c_str());
+    EXPECT_EQ(api().FontGetLabelWidth("abc"), 0.0f) << size;
+    Frame([&] {
+      if (api().WindowBegin("text", 0, 0, 300, 200, 0)) {
+        api().LayoutRowDynamic(40, 1);
+        api().Label("abc", 17);
+      }
+      api().WindowEnd();
+    });
+  }
+
+  // The next stash of fitting fonts bakes as before.
+  api().FontStashBegin();
+  ASSERT_EQ(api().FontAtlasAddFromFile("sans", kDejaVuRaw.c_str(), 100.0f), 1);
+  api().FontStashEnd();
+  EXPECT_EQ(LogCount("An error has occurred when baking the fonts."), failed);
+  api().StyleSetFont("sans");
+  EXPECT_GT(api().FontGetLabelWidth("abc"), 100.0f);
+
+  // Sizes no atlas could hold are refused when added.
+  api().FontStashBegin();
+  EXPECT_EQ(api().FontAtlasAddFromFile("taller", kDejaVuRaw.c_str(), 40000.0f), 0);
+  EXPECT_TRUE(LogHas("ERROR: font size 40000 is above 32768. font 'taller' cannot be created."));
+  EXPECT_EQ(api().FontAtlasAddFromFile("endless", kDejaVuRaw.c_str(), INFINITY), 0);
+  EXPECT_TRUE(LogHas("ERROR: font size inf is above 32768. font 'endless' cannot be created."));
+  api().FontAddFromFile("endless", kDejaVuSans.c_str(), INFINITY);
+  EXPECT_EQ(LogCount("font 'endless' cannot be created."), 2);
+  api().FontStashEnd();
+  EXPECT_EQ(LogCount("An error has occurred when baking the fonts."), failed);  // the built-in font alone
+  EXPECT_EQ(api().FontGetHeight(), 13.0f);
+}
+
+TEST_F(Fonts, AFontFileWithACorruptedTableIsRefusedLikeAnyFileThatIsNoFont) {
+  std::ifstream in(kDejaVuSans, std::ios::binary);
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  ASSERT_GT(bytes.size(), 100000u);
+  // maxp's glyph count, one more than loca locates.
+  const size_t tables = static_cast<uint8_t>(bytes[4]) << 8 | static_cast<uint8_t>(bytes[5]);
+  size_t maxp = 0;
+  for (size_t i = 0; i < tables; ++i)
+    if (bytes.compare(12 + 16 * i, 4, "maxp") == 0)
+      for (size_t k = 0; k < 4; ++k) maxp = maxp << 8 | static_cast<uint8_t>(bytes[12 + 16 * i + 8 + k]);
+  ASSERT_NE(maxp, 0u);
+  std::string corrupted = bytes;
+  const unsigned glyphs = (static_cast<uint8_t>(bytes[maxp + 4]) << 8 | static_cast<uint8_t>(bytes[maxp + 5])) + 1;
+  corrupted[maxp + 4] = static_cast<char>(glyphs >> 8);
+  corrupted[maxp + 5] = static_cast<char>(glyphs);
+  WriteText("corrupted.ttf", corrupted);
+  WriteText("intact.ttf", bytes);
+
+  Start();
+  api().FontStashBegin();
+  EXPECT_EQ(api().FontAtlasAddFromFile("corrupted", "corrupted.ttf", 20.0f), 0);
+  EXPECT_TRUE(LogHas("ERROR: font file 'corrupted.ttf' is not a TrueType font. new font cannot be created."));
+  api().FontAddFromFile("corrupted", Media("corrupted.ttf").c_str(), 20.0f);
+  EXPECT_TRUE(LogHas("ERROR: font file '" + Media("corrupted.ttf") + "' is not a TrueType font."));
+  EXPECT_EQ(api().FontAtlasAddFromFile("intact", "intact.ttf", 20.0f), 1);
+  api().FontStashEnd();
+  EXPECT_FALSE(LogHas("An error has occurred when baking the fonts."));
+  api().StyleSetFont("intact");
+  EXPECT_GT(api().FontGetLabelWidth("abc"), 20.0f);
 }
 
 TEST_F(Fonts, TheSystemFontFolderIsFoundThroughSystemRootThenWindirThenSystemDrive) {

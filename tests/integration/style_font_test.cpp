@@ -27,6 +27,31 @@ TEST_F(StyleFont, FontIsChosenByIdAndAnUnknownIdChangesNothing) {
   EXPECT_LT(api().FontGetLabelWidth("HIH"), wide);
 }
 
+TEST_F(StyleFont, AddedFontsLeaveTheStyleFontUnsetUntilAWindowTakesTheFirstRegistered) {
+  Start();
+  api().FontStashBegin();
+  ASSERT_EQ(api().FontAtlasAddFromFile("zeta", ("raw:" + kDejaVuSans).c_str(), 20.0f), 1);
+  ASSERT_EQ(api().FontAtlasAddFromFile("alpha", ("raw:" + kDejaVuSans).c_str(), 30.0f), 1);
+  api().FontStashEnd();
+  EXPECT_EQ(api().FontGetHeight(), 0.0f);
+  EXPECT_EQ(api().FontGetLabelWidth("abc"), 0.0f);
+  EXPECT_EQ(api().FontGetTextWidth("abc", 3), 0.0f);
+
+  // Registered first, though "alpha" comes first by name.
+  Frame([&] {
+    api().WindowBegin("w", 0, 0, 200, 100, 0);
+    api().WindowEnd();
+  });
+  EXPECT_EQ(api().FontGetHeight(), 20.0f);
+  EXPECT_GT(api().FontGetLabelWidth("abc"), 20.0f);
+
+  // A later stash of fonts leaves the chosen font alone.
+  api().FontStashBegin();
+  ASSERT_EQ(api().FontAtlasAddFromFile("beta", ("raw:" + kDejaVuSans).c_str(), 40.0f), 1);
+  api().FontStashEnd();
+  EXPECT_EQ(api().FontGetHeight(), 20.0f);
+}
+
 TEST_F(StyleFont, BeforeStartUpAnUnknownIdIsOnlyLogged) {
   api().StyleSetFont("none");  // no context, no logger: must not crash
   SUCCEED();

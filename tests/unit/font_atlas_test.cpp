@@ -2,7 +2,11 @@
 // glyph range calls made before it, and what a font is before its atlas is baked.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 #include "fonts/font_atlas.h"
 #include "fonts/font_table.h"
@@ -128,6 +132,51 @@ TEST_F(AtlasFonts, FontsOfAStashBegunAgainBeforeItsEndStayEmpty) {
   EXPECT_EQ(dropped->width(dropped->userdata, dropped->height, "abc", 3), 0.0f);
   const nk_user_font* kept = Fonts().Find("u-kept");
   EXPECT_GT(kept->width(kept->userdata, kept->height, "abc", 3), 20.0f);
+}
+
+// DejaVu with the character map group of U+0020..U+007E moved so that 'A' names `glyph`.
+std::string FontWithAAsGlyph(uint32_t glyph, uint32_t* glyphs, float* notdef_advance, float* last_advance) {
+  std::ifstream in(kDejaVuSans, std::ios::binary);
+  std::string b((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  auto u16 = [&](size_t at) { return uint32_t{static_cast<uint8_t>(b[at])} << 8 | static_cast<uint8_t>(b[at + 1]); };
+  auto u32 = [&](size_t at) { return u16(at) << 16 | u16(at + 2); };
+  auto table = [&](const char* tag) {
+    for (size_t i = 0; i < u16(4); ++i)
+      if (b.compare(12 + 16 * i, 4, tag) == 0) return size_t{u32(12 + 16 * i + 8)};
+    return size_t{0};
+  };
+  const size_t cmap = table("cmap"), hhea = table("hhea"), hmtx = table("hmtx");
+  const size_t group = cmap + u32(cmap + 4 + 8 * 4 + 4) + 16;  // the last record's first group
+  if (u16(group - 16) != 12 || u32(group) != 0x20 || u32(group + 4) != 0x7E) return {};
+  const uint32_t start = glyph - ('A' - 0x20);
+  for (int k = 0; k < 4; ++k) b[group + 8 + k] = static_cast<char>(start >> (24 - 8 * k));
+  *glyphs = u16(table("maxp") + 4);
+  const float scale = 20.0f / static_cast<float>(static_cast<int16_t>(u16(hhea + 4)) - static_cast<int16_t>(u16(hhea + 6)));
+  *notdef_advance = scale * static_cast<float>(u16(hmtx));
+  *last_advance = scale * static_cast<float>(u16(hmtx + 4 * (u16(hhea + 34) - 1)));
+  return b;
+}
+
+TEST_F(AtlasFonts, AGlyphTheFontDoesNotHaveIsMeasuredAsGlyphZero) {
+  uint32_t glyphs = 0;
+  float notdef = 0, last = 0;
+  ASSERT_FALSE(FontWithAAsGlyph(0, &glyphs, &notdef, &last).empty());
+  ASSERT_NE(notdef, last);  // what the reader used to take for glyphs past its metrics
+  const std::string path = ::testing::TempDir() + "qel_glyph_beyond.ttf";
+  FontStashBegin();
+  // Past the font's glyphs, and far past them (a negative index to the reader).
+  int n = 0;
+  for (uint32_t glyph : {glyphs + 5, 0xF0000000u}) {
+    std::ofstream(path, std::ios::binary) << FontWithAAsGlyph(glyph, &glyphs, &notdef, &last);
+    FontAddFromFile(("u-beyond-" + std::to_string(n++)).c_str(), path.c_str(), 20.0f);
+  }
+  Bake();
+  for (const char* id : {"u-beyond-0", "u-beyond-1"}) {
+    nk_font* font = Baked(id);
+    ASSERT_NE(font, nullptr) << id;
+    EXPECT_NEAR(font->handle.width(font->handle.userdata, font->handle.height, "A", 1), notdef, 0.01f) << id;
+    EXPECT_GT(font->handle.width(font->handle.userdata, font->handle.height, "\xC3\x89", 2), 5.0f) << id;  // U+00C9 keeps its glyph
+  }
 }
 
 }  // namespace

@@ -15,6 +15,27 @@ std::vector<nk_rune> RangesOf(const nk_rune* ranges) {
   return list;
 }
 
+TEST(GlyphRanges, TheSixBuiltInTablesHoldTheirRangesInOrder) {
+  const std::vector<nk_rune> expected[kBuiltInGlyphRangeTables] = {
+      {0x0020, 0x00FF},
+      {0x0020, 0x00FF, 0x3000, 0x30FF, 0x31F0, 0x31FF, 0xFF00, 0xFFEF, 0x4E00, 0x9FAF},
+      {0x0020, 0x00FF, 0x0301, 0x0301, 0x0400, 0x04FF, 0x0500, 0x052F, 0x2DE0, 0x2DFF, 0xA640, 0xA69F, 0x1C80,
+       0x1C8F, 0x1D2B, 0x1D78, 0xFE2E, 0xFE2F},
+      {0x0020, 0x00FF, 0x3131, 0x3163, 0xAC00, 0xD79D},
+      {0x0020, 0x00FF, 0x2200, 0x22FF, 0x3000, 0x303F, 0x3040, 0x309F, 0x30A0, 0x30FF, 0x0370, 0x03FF, 0xFF00,
+       0xFFEF, 0x4E00, 0x9FFF},
+      {0x0020, 0x00FF, 0x0370, 0x03FF, 0x1F00, 0x1FFF, 0x10140, 0x1018F},
+  };
+  for (int index = 0; index < kBuiltInGlyphRangeTables; ++index) {
+    const nk_rune* table = BuiltInGlyphRanges(index);
+    ASSERT_NE(table, nullptr) << index;
+    EXPECT_EQ(RangesOf(table), expected[index]) << index;
+    EXPECT_EQ(table[expected[index].size()], 0u) << index;  // ended right after its last pair
+  }
+  EXPECT_EQ(BuiltInGlyphRanges(kBuiltInGlyphRangeTables), nullptr);
+  EXPECT_EQ(BuiltInGlyphRanges(-1), nullptr);
+}
+
 TEST(GlyphRanges, FirstAddedRangeKeepsLatinOneAndBakesOneByOne) {
   GlyphRangeState state;
   EXPECT_FALSE(state.has_config);
