@@ -68,7 +68,7 @@
   X(void, WindowStore, (int32_t index, const char* name), "stored handle 0 to 31 := the named window, or empty") \
   X(void, WindowStoreCanvas, (int32_t index), "stored handle 0 to 31 := the current window's canvas, or empty") \
   X(void, WindowStorePanel, (int32_t index), "stored handle 0 to 31 := the current panel, or empty")   \
-  X(int32_t, WindowGetStoredPanelBounds, (int32_t index), "interface memblock: the stored panel's bounds now; zeros when empty") \
+  X(int32_t, WindowGetStoredPanelBounds, (int32_t index), "interface memblock: the stored panel's bounds now; zeros when empty or once that panel has ended") \
   /* [SECTION] layout */                                                                            \
   X(void, LayoutRow, (int32_t fmt, float height, const char* ratios), "a row with one column per number of a list such as [0.25,0.5,0.25]; fmt 0 ratios, any other pixels") \
   X(void, LayoutRowDynamic, (float height, int32_t cols), "a row of cols equal columns sharing the width") \
