@@ -10,6 +10,11 @@ bash "$root/scripts/build.sh"
 xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
   ctest --test-dir "$build" --output-on-failure -j "${QEL_JOBS:-2}" --timeout 300
 
+# The same tests again under the address and undefined-behaviour sanitizers.
+if [ "${QEL_SKIP_SANITIZERS:-0}" != 1 ]; then
+  bash "$root/scripts/test-sanitized.sh"
+fi
+
 # The real target is a 32-bit Windows DLL: cross-build it and check its export names.
 if [ "${QEL_SKIP_WINDOWS:-0}" != 1 ]; then
   bash "$root/scripts/build-windows.sh"

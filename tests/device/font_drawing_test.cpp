@@ -143,6 +143,9 @@ TEST_F(FontDrawing, LabelsShowTheirTextInATrueTypeFontABitmapFontAndTheBuiltInFo
 void* NoMemory(nk_handle, void*, nk_size) { return nullptr; }
 
 TEST_F(FontDrawing, AFailedBakeLeavesFontsThatMeasureNothingAndShapesStillDraw) {
+#ifndef NDEBUG
+  GTEST_SKIP() << "Nuklear asserts on a failed allocation when built with assertions";
+#endif
   FontStashBegin();
   ASSERT_EQ(FontAtlasAddFromFile("sans", kDejaVuRaw.c_str(), 30.0f), 1);
   FontAtlas().open->temporary.alloc = NoMemory;
