@@ -9,7 +9,6 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <string>
 
 #include "frame/exports.h"
 #include "frame/plugin_state.h"
@@ -40,18 +39,16 @@ LayoutState& Layout() { return g_layout; }
 void ParseRowRatios(const char* text, std::vector<float>& out) {
   out.clear();
   if (!text) return;
-  const char* open = std::strchr(text, '[');
-  if (!open) return;
-  const std::string list(open + 1);  // a copy: the caller's text stays as it is
-  size_t at = 0;
-  while (at < list.size()) {
-    while (at < list.size() && IsRowSeparator(list[at])) ++at;
-    if (at >= list.size()) break;
-    size_t end = at;
-    while (end < list.size() && !IsRowSeparator(list[end])) ++end;
-    const std::string token = list.substr(at, end - at);
-    out.push_back(static_cast<float>(std::strtod(token.c_str(), nullptr)));
-    at = end;
+  const char* at = std::strchr(text, '[');
+  if (!at) return;
+  ++at;
+  // Read in place: no separator can be part of a number, so strtod stops at the token's end
+  // (a frame's rows then cost no heap allocation once the buffers have grown).
+  while (*at) {
+    while (*at && IsRowSeparator(*at)) ++at;
+    if (!*at) break;
+    out.push_back(static_cast<float>(std::strtod(at, nullptr)));
+    while (*at && !IsRowSeparator(*at)) ++at;
   }
 }
 
