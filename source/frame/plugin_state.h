@@ -26,6 +26,13 @@ PluginState& Plugin();
 // The context, or null before start-up. Every export starts from here.
 inline nk_context* Context() { return Plugin().ctx; }
 
+// The context when a window is open to take a widget, else null. Widget exports do nothing
+// without one (Nuklear would only assert).
+inline nk_context* WidgetContext() {
+  nk_context* ctx = Context();
+  return ctx && ctx->current && ctx->current->layout ? ctx : nullptr;
+}
+
 inline constexpr int32_t kInterfaceMemblockSize = 2048;
 
 // Writes `size` bytes at `offset` of the interface memblock, looked up afresh on every write

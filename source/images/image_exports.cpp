@@ -26,8 +26,8 @@ int32_t StoreNamedImage(const char* name, const struct nk_image& image) {
 
 // The image widget: the record stretched over the next cell, tinted.
 void DrawImage(const struct nk_image& image, nk_color tint) {
-  nk_context* ctx = Context();
-  if (!ctx || !ctx->current || !ctx->current->layout) return;
+  nk_context* ctx = WidgetContext();
+  if (!ctx) return;
   nk_image_color(ctx, image, tint);
 }
 
@@ -83,7 +83,7 @@ void ImageColor0(int32_t slot, int32_t color) { DrawImage(LookupImageSlot(slot),
 void ImageColor1(const char* name, int32_t color) { DrawImage(LookupImageName(name), UnpackColor(color)); }
 
 int32_t ButtonMemblockImage(int32_t memblock) {
-  nk_context* ctx = Context();
+  nk_context* ctx = WidgetContext();
   if (!ctx) return 0;
   const uint8_t* bytes = MemblockImageBytes(memblock);
   // A record from ImageCreate2 spans (0, 0, 65535, 65535): drawn as it is, the image would

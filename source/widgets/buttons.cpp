@@ -24,38 +24,38 @@ int32_t MaxBehaviorDepth(const nk_context* ctx) {
 // [SECTION] plain buttons
 
 int32_t ButtonLabel(const char* label) {
-  nk_context* ctx = Context();
+  nk_context* ctx = WidgetContext();
   if (!ctx) return 0;
   return ConsumeClick(ctx, nk_button_text(ctx, TextOrEmpty(label), LabelLength(label)));
 }
 
 int32_t ButtonText(const char* text, int32_t length) {
-  nk_context* ctx = Context();
+  nk_context* ctx = WidgetContext();
   if (!ctx) return 0;
   return ConsumeClick(ctx, nk_button_text(ctx, TextOrEmpty(text), TextLength(text, length)));
 }
 
 int32_t ButtonColor(int32_t color) {
-  nk_context* ctx = Context();
+  nk_context* ctx = WidgetContext();
   if (!ctx) return 0;
   return ConsumeClick(ctx, nk_button_color(ctx, UnpackColor(color)));
 }
 
 int32_t ButtonSymbol(int32_t symbol) {
-  nk_context* ctx = Context();
+  nk_context* ctx = WidgetContext();
   if (!ctx) return 0;
   return ConsumeClick(ctx, nk_button_symbol(ctx, qel::ButtonSymbol(symbol)));
 }
 
 int32_t ButtonSymbolLabel(int32_t symbol, const char* label, int32_t alignment) {
-  nk_context* ctx = Context();
+  nk_context* ctx = WidgetContext();
   if (!ctx) return 0;
   return ConsumeClick(ctx, nk_button_symbol_text(ctx, qel::ButtonSymbol(symbol), TextOrEmpty(label),
                                                  LabelLength(label), static_cast<nk_flags>(alignment)));
 }
 
 int32_t ButtonSymbolText(int32_t symbol, const char* text, int32_t length, int32_t alignment) {
-  nk_context* ctx = Context();
+  nk_context* ctx = WidgetContext();
   if (!ctx) return 0;
   return ConsumeClick(ctx, nk_button_symbol_text(ctx, qel::ButtonSymbol(symbol), TextOrEmpty(text),
                                                  TextLength(text, length), static_cast<nk_flags>(alignment)));
@@ -68,13 +68,13 @@ int32_t ButtonSymbolText(int32_t symbol, const char* text, int32_t length, int32
 namespace {
 
 int32_t ImageButton(const struct nk_image& image) {
-  nk_context* ctx = Context();
+  nk_context* ctx = WidgetContext();
   if (!ctx) return 0;
   return ConsumeClick(ctx, nk_button_image(ctx, image));
 }
 
 int32_t ImageTextButton(const struct nk_image& image, const char* text, int length, int32_t alignment) {
-  nk_context* ctx = Context();
+  nk_context* ctx = WidgetContext();
   if (!ctx) return 0;
   return ConsumeClick(ctx, nk_button_image_text(ctx, image, TextOrEmpty(text), length,
                                                 static_cast<nk_flags>(alignment)));
