@@ -145,4 +145,9 @@
   X(float, FontGetLabelWidth, (const char* text), "width of the text in the style font; 0 without one") \
   X(float, FontGetTextWidth, (const char* text, int32_t length), "width of the first length bytes of the text in the style font; 0 without one") \
   /* [SECTION] style */                                                                             \
-  X(void, StyleSetFont, (const char* id), "makes the font registered under the id the live style's font")
+  X(void, StyleSetFont, (const char* id), "makes the font registered under the id the live style's font") \
+  /* [SECTION] style items */                                                                       \
+  X(int32_t, StyleMakeItem0, (const char* name, int32_t color), "names a colour item of a packed colour; 1 when made") \
+  X(int32_t, StyleMakeItem2, (const char* name, const char* image, int32_t x, int32_t y, int32_t w, int32_t h), "names an item of a region of a named image (x, y < 0 and w, h < 1: the image's own region); 1 when made") \
+  X(int32_t, StyleMakeItem3, (const char* name, const char* image, int32_t x, int32_t y, int32_t w, int32_t h, float left, float top, float right, float bottom), "StyleMakeItem2 drawn in nine slices with these borders; 1 when made") \
+  X(int32_t, StyleGetItemSize, (), "36, the bytes of a style item in memory blocks")
