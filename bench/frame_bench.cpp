@@ -6,9 +6,11 @@
 //     allocate nothing.
 //
 // Allocations are counted by taking over malloc and its family for the whole process and
-// counting only between StartCounting and StopCounting.
+// counting only the benchmark thread's, between StartCounting and StopCounting. (Not built
+// with the sanitizers, which own malloc themselves.)
 #include <benchmark/benchmark.h>
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -30,21 +32,22 @@ void __libc_free(void* block);
 
 namespace {
 
-bool g_counting = false;
-long g_allocations = 0;
+// Only this thread's allocations count: the GL driver's worker threads allocate too.
+thread_local bool t_counting = false;
+std::atomic<long> g_allocations{0};
 
 void StartCounting() {
   g_allocations = 0;
-  g_counting = true;
+  t_counting = true;
 }
 
 long StopCounting() {
-  g_counting = false;
+  t_counting = false;
   return g_allocations;
 }
 
 void Count() {
-  if (g_counting) ++g_allocations;
+  if (t_counting) ++g_allocations;
 }
 
 }  // namespace

@@ -287,8 +287,9 @@ nk_context* InitialiseDevice() {
 void DrawDevice(nk_anti_aliasing anti_aliasing, size_t max_vertex_bytes, size_t max_element_bytes) {
   RenderDevice& d = g_device;
   if (!d.initialised) return;
-  if (d.vertex_capacity < max_vertex_bytes) d.vertex_capacity = max_vertex_bytes;
-  if (d.element_capacity < max_element_bytes) d.element_capacity = max_element_bytes;
+  // Never past the caps, whatever the caller asks: beyond them 16-bit indices would wrap.
+  d.vertex_capacity = std::min(std::max(d.vertex_capacity, max_vertex_bytes), kMaxVertexBytes);
+  d.element_capacity = std::min(std::max(d.element_capacity, max_element_bytes), kMaxElementBytes);
 
   const nk_anti_aliasing aa = SettleTarget(d, anti_aliasing);
   const float width = d.target_width, height = d.target_height;

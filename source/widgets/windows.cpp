@@ -104,6 +104,7 @@ void StoredHandleTable::Store(int32_t index, StoredHandleKind kind, nk_window* w
   entry.root_life = LifeOf(entry.root);
   entry.panel = panel;
   entry.panel_scroll = panel ? panel->offset_x : nullptr;
+  entry.panel_frame = Context() ? Context()->seq : 0;
 }
 
 void StoredHandleTable::StoreWindow(int32_t index, nk_window* window) {
@@ -151,6 +152,8 @@ nk_panel* StoredHandleTable::Panel(int32_t index) const {
   // is only good while it is still open: the current panel or one that holds it. A later
   // panel in the same storage scrolls another offset (a group's, a window's).
   const nk_context* ctx = Context();
+  // The same window's panel of a later frame takes the same storage and scroll offset.
+  if (ctx->seq != entry->panel_frame) return nullptr;
   for (const nk_panel* open = ctx->current ? ctx->current->layout : nullptr; open; open = open->parent)
     if (open == entry->panel) return open->offset_x == entry->panel_scroll ? entry->panel : nullptr;
   return nullptr;

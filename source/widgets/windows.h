@@ -27,6 +27,7 @@ struct StoredHandle {
   uint32_t root_life = 0;       // which life of the root's window object (see WindowsState)
   nk_panel* panel = nullptr;    // kPanel only
   nk_uint* panel_scroll = nullptr;  // the panel's scroll offset, which tells it from a later panel in its storage
+  unsigned int panel_frame = 0;     // the context's frame count when stored: a panel ends with its frame
 };
 
 class StoredHandleTable {

@@ -142,6 +142,11 @@ TEST_F(RenderDeviceTest, FrameBeyondSixteenBitIndicesWarnsOnceAndDrawsWhatFits) 
   // Grown as far as 16-bit indices go, never so far that Nuklear's own check would fire.
   EXPECT_EQ(Device().vertex_capacity, kMaxVertexBytes);
   EXPECT_LT(Device().context.draw_list.vertex_count, 65535u);
+
+  // A caller asking for more than the caps is held to them.
+  DrawDevice(NK_ANTI_ALIASING_OFF, 16 * kMaxVertexBytes, 16 * kMaxElementBytes);
+  EXPECT_EQ(Device().vertex_capacity, kMaxVertexBytes);
+  EXPECT_EQ(Device().element_capacity, kMaxElementBytes);
 }
 
 TEST_F(RenderDeviceTest, BuffersThatCannotBeMappedDrawNothingAndWarnOnce) {

@@ -399,6 +399,13 @@ TEST_F(Windows, AStoredPanelReadsAsEmptyOnceItsWindowHasEnded) {
     EXPECT_EQ(InterfaceRect().x, 0.0f);
     api().WindowEnd();
   });
+  // The next frame's panel of the same window takes the same storage: still not the stored one.
+  Frame([&] {
+    ASSERT_TRUE(api().WindowBegin("first", 10, 10, 200, 150, kBorder));
+    api().WindowGetStoredPanelBounds(0);
+    EXPECT_EQ(InterfaceRect().w, 0.0f);
+    api().WindowEnd();
+  });
 }
 
 }  // namespace
