@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -214,6 +215,109 @@ TEST_F(TrueTypeCheck, EveryGlyphNeedsALocationInsideGlyfAndItsMetrics) {
   std::vector<uint8_t> fewer = font_;
   PutU16(fewer, at.offset["maxp"] + 4, static_cast<uint32_t>(glyphs - 100));
   EXPECT_TRUE(Check(fewer));
+}
+
+TEST(TrueTypeCheckFonts, EveryDejaVuFontPasses) {
+  size_t fonts = 0;
+  for (const auto& entry : std::filesystem::directory_iterator("/usr/share/fonts/truetype/dejavu")) {
+    if (entry.path().extension() != ".ttf") continue;
+    const std::vector<uint8_t> font = ReadFile(entry.path().c_str());
+    EXPECT_TRUE(LooksLikeTrueType(font.data(), font.size())) << entry.path();
+    ++fonts;
+  }
+  EXPECT_GT(fonts, 0u);
+}
+
+// Glyph outlines in the test font, found through loca (4-byte locations).
+class GlyphOutlines : public TrueTypeCheck {
+ protected:
+  void SetUp() override {
+    TrueTypeCheck::SetUp();
+    const Layout at(font_);
+    loca_ = at.offset.at("loca"), glyf_ = at.offset.at("glyf");
+    glyphs_ = U16(font_, at.offset.at("maxp") + 4);
+  }
+  size_t Start(size_t glyph) const { return glyf_ + U32(font_, loca_ + 4 * glyph); }
+  size_t End(size_t glyph) const { return glyf_ + U32(font_, loca_ + 4 * glyph + 4); }
+  bool Composite(size_t glyph) const { return Start(glyph) != End(glyph) && U16(font_, Start(glyph)) == 0xFFFF; }
+  std::vector<size_t> Composites(size_t count) const {
+    std::vector<size_t> found;
+    for (size_t g = 0; g < glyphs_ && found.size() < count; ++g)
+      if (Composite(g)) found.push_back(g);
+    return found;
+  }
+  size_t loca_ = 0, glyf_ = 0, glyphs_ = 0;
+};
+
+TEST_F(GlyphOutlines, ACompositeContainingItselfFails) {
+  const std::vector<size_t> composites = Composites(10);
+  ASSERT_EQ(composites.size(), 10u);
+  const size_t a = composites[0], b = composites[1];
+  std::vector<uint8_t> itself = font_;
+  PutU16(itself, Start(a) + 12, static_cast<uint32_t>(a));
+  EXPECT_FALSE(Check(itself));
+  std::vector<uint8_t> each_other = font_;
+  PutU16(each_other, Start(a) + 12, static_cast<uint32_t>(b));
+  PutU16(each_other, Start(b) + 12, static_cast<uint32_t>(a));
+  EXPECT_FALSE(Check(each_other));
+  // A chain of nine composites nests deeper than the reader may recurse.
+  std::vector<uint8_t> chain = font_;
+  for (size_t i = 0; i + 1 < 9; ++i) PutU16(chain, Start(composites[i]) + 12, static_cast<uint32_t>(composites[i + 1]));
+  EXPECT_FALSE(Check(chain));
+
+  // One more component record announced than the glyph's bytes hold.
+  std::vector<uint8_t> more = font_;
+  size_t record = Start(a) + 10;
+  for (;;) {
+    const uint32_t flags = U16(more, record);
+    if (!(flags & 0x20)) {
+      PutU16(more, record, flags | 0x20);
+      break;
+    }
+    record += 4 + ((flags & 1) ? 4 : 2) + ((flags & 8) ? 2 : (flags & 0x40) ? 4 : (flags & 0x80) ? 8 : 0);
+  }
+  EXPECT_FALSE(Check(more));
+}
+
+// 'A': two contours of straight lines.
+TEST_F(GlyphOutlines, ASimpleOutlineMustEndInsideItsGlyph) {
+  const size_t a = 36, start = Start(a), end = End(a);
+  ASSERT_EQ(U16(font_, start), 2u);
+  const size_t points = U16(font_, start + 12) + 1;
+  ASSERT_LT(points, 256u);
+
+  std::vector<uint8_t> contours = font_;
+  PutU16(contours, start, 0x7FFF);
+  EXPECT_FALSE(Check(contours)) << "more contour ends than the glyph holds";
+  std::vector<uint8_t> unordered = font_;
+  PutU16(unordered, start + 10, static_cast<uint32_t>(points));
+  EXPECT_FALSE(Check(unordered)) << "a contour ending past the last";
+  std::vector<uint8_t> instructions = font_;
+  PutU16(instructions, start + 14, static_cast<uint32_t>(end - start));
+  EXPECT_FALSE(Check(instructions)) << "instructions past the glyph";
+
+  // The instructions grow until the flags are the glyph's last two bytes: one flag repeated
+  // for every point. Whether that fits depends on the coordinate bytes the flag implies.
+  auto repeated = [&](uint8_t flag, size_t flag_at) {
+    std::vector<uint8_t> bad = font_;
+    PutU16(bad, start + 14, static_cast<uint32_t>(flag_at - (start + 16)));
+    bad[flag_at] = flag | 8;
+    if (flag_at + 1 < end) bad[flag_at + 1] = static_cast<uint8_t>(points - 1);
+    return Check(bad);
+  };
+  EXPECT_TRUE(repeated(0x31, end - 2)) << "on the curve, x and y as before: no coordinate bytes";
+  EXPECT_FALSE(repeated(0x01, end - 2)) << "two-byte coordinates for every point";
+  EXPECT_FALSE(repeated(0x37, end - 2)) << "one-byte coordinates for every point";
+  EXPECT_FALSE(repeated(0x31, end - 1)) << "the repeat count past the glyph, in the next one";
+
+  // The last point alone as a contour, off the curve: the reader would look past its points.
+  std::vector<uint8_t> last_alone = font_;
+  PutU16(last_alone, start + 10, static_cast<uint32_t>(points - 2));
+  EXPECT_TRUE(Check(last_alone));
+  last_alone[end - 2] = 0x30 | 8;
+  last_alone[end - 1] = static_cast<uint8_t>(points - 1);
+  PutU16(last_alone, start + 14, static_cast<uint32_t>(end - 2 - (start + 16)));
+  EXPECT_FALSE(Check(last_alone));
 }
 
 }  // namespace
