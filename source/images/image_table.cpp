@@ -91,16 +91,6 @@ struct nk_image DecodeImageRecord(const uint8_t in[kImageRecordBytes]) {
   return image;
 }
 
-const struct nk_image* ImageTable::Find(const std::string& name) const {
-  const auto it = entries_.find(name);
-  return it == entries_.end() ? nullptr : &it->second;
-}
-
-int32_t ImageTable::Put(const std::string& name, const struct nk_image& image) {
-  entries_[name] = image;
-  return Count();
-}
-
 int32_t ImageSlotTable::Store(int32_t slot, const struct nk_image& image) {
   if (slot < 0) return Count();
   if (slot > kMaxSlot) {

@@ -4,10 +4,10 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <string>
 #include <vector>
 
+#include "frame/named_table.h"
 #include "nuklear_config.h"
 
 namespace qel {
@@ -35,18 +35,8 @@ struct nk_image FitRegionToImage(struct nk_image image);
 void EncodeImageRecord(const struct nk_image& image, uint8_t out[kImageRecordBytes]);
 struct nk_image DecodeImageRecord(const uint8_t in[kImageRecordBytes]);
 
-// Named images, ordered by name (byte-wise, case-sensitive). Nothing removes entries.
-class ImageTable {
- public:
-  bool Contains(const std::string& name) const { return entries_.count(name) != 0; }
-  const struct nk_image* Find(const std::string& name) const;
-  // Inserts or replaces; returns the number of entries.
-  int32_t Put(const std::string& name, const struct nk_image& image);
-  int32_t Count() const { return static_cast<int32_t>(entries_.size()); }
-
- private:
-  std::map<std::string, struct nk_image> entries_;
-};
+// Named images. Nothing removes entries.
+using ImageTable = NamedTable<struct nk_image>;
 
 // Numbered image slots from 0. Only grows; slots made by growth hold an all-zero record.
 class ImageSlotTable {

@@ -93,13 +93,6 @@ bool ItemImage(const char* item_name, const char* image_name, int32_t x, int32_t
 
 }  // namespace
 
-const struct nk_style_item* StyleItemTable::Find(const std::string& name) const {
-  const auto it = items_.find(name);
-  return it == items_.end() ? nullptr : &it->second;
-}
-
-void StyleItemTable::Put(const std::string& name, const struct nk_style_item& item) { items_[name] = item; }
-
 StyleItemTable& StyleItems() { return g_style_items; }
 
 const struct nk_style_item* FindStyleItem(const char* name) { return name ? g_style_items.Find(name) : nullptr; }

@@ -3,9 +3,9 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <string>
 
+#include "frame/named_table.h"
 #include "nuklear_config.h"
 
 namespace qel {
@@ -14,18 +14,8 @@ namespace qel {
 // then 32 bytes of colour, image or nine-slice. Native items differ on 64-bit builds.
 inline constexpr int32_t kStyleItemBytes = 36;
 
-// Items by name (byte-wise, case-sensitive). Nothing removes entries.
-class StyleItemTable {
- public:
-  bool Contains(const std::string& name) const { return items_.count(name) != 0; }
-  const struct nk_style_item* Find(const std::string& name) const;
-  // Inserts or replaces, silently: callers decide whether a replacement is worth a warning.
-  void Put(const std::string& name, const struct nk_style_item& item);
-  int32_t Count() const { return static_cast<int32_t>(items_.size()); }
-
- private:
-  std::map<std::string, struct nk_style_item> items_;
-};
+// Items by name. Nothing removes entries.
+using StyleItemTable = NamedTable<struct nk_style_item>;
 
 StyleItemTable& StyleItems();
 
