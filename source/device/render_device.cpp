@@ -186,6 +186,9 @@ bool ConvertFrame(RenderDevice& d, nk_anti_aliasing aa) {
   config.shape_AA = aa;
   config.line_AA = aa;
 
+  // A frame that cannot be drawn whole is converted with zeroed indices (see below). Frames
+  // that fit need no zeroing; a frame like a clipped last one is zeroed from the start.
+  bool zero_elements = d.last_frame_clipped;
   d.last_frame_clipped = false;
   for (;;) {
     glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(d.vertex_capacity), nullptr, GL_STREAM_DRAW);
@@ -202,11 +205,10 @@ bool ConvertFrame(RenderDevice& d, nk_anti_aliasing aa) {
       return false;
     }
     d.warned_map_failed = false;
-    // With the vertex buffer at its largest this conversion is the last one, so it must be
-    // drawable as it ends: a shape whose vertices did not fit may still have claimed its
-    // indices, and zeroed indices make those harmless degenerate triangles.
+    // A shape whose vertices did not fit may still have claimed its indices; zeroed indices
+    // make those harmless degenerate triangles.
+    if (zero_elements) std::memset(elements, 0, d.element_capacity);
     const bool vertices_at_max = d.vertex_capacity >= kMaxVertexBytes;
-    if (vertices_at_max) std::memset(elements, 0, d.element_capacity);
 
     nk_buffer vertex_buffer, element_buffer;
     nk_buffer_init_fixed(&vertex_buffer, vertices, d.vertex_capacity);
@@ -222,6 +224,10 @@ bool ConvertFrame(RenderDevice& d, nk_anti_aliasing aa) {
     const bool elements_can_grow = elements_full && d.element_capacity < kMaxElementBytes;
     const bool vertices_can_grow = vertices_full && !vertices_at_max;
     if (!elements_can_grow && !vertices_can_grow) {
+      if (vertices_full && !zero_elements) {
+        zero_elements = true;  // once more, so that what is drawn holds no stray indices
+        continue;
+      }
       d.last_frame_clipped = true;
       if (!d.warned_frame_too_large) {
         QEL_LOG_WARN(kSourceDevice, "frame too large to draw: more than %u vertices or %u indices; drawing what fits.",

@@ -22,12 +22,6 @@ LayoutState g_layout;
 
 bool IsRowSeparator(char c) { return c == ',' || c == ']' || c == '['; }
 
-// The context when the current window has a panel to lay out, else null.
-nk_context* LayoutContext() {
-  nk_context* ctx = Context();
-  return CurrentPanel(ctx) ? ctx : nullptr;
-}
-
 nk_layout_format RowFormat(int32_t fmt) { return fmt != 0 ? NK_STATIC : NK_DYNAMIC; }
 
 }  // namespace
@@ -81,15 +75,15 @@ void LayoutRow(int32_t fmt, float height, const char* ratios) {
 // [SECTION] rows
 
 void LayoutRowDynamic(float height, int32_t cols) {
-  if (nk_context* ctx = LayoutContext()) nk_layout_row_dynamic(ctx, height, cols);
+  if (nk_context* ctx = WidgetContext()) nk_layout_row_dynamic(ctx, height, cols);
 }
 
 void LayoutRowStatic(float height, int32_t item_width, int32_t cols) {
-  if (nk_context* ctx = LayoutContext()) nk_layout_row_static(ctx, height, item_width, cols);
+  if (nk_context* ctx = WidgetContext()) nk_layout_row_static(ctx, height, item_width, cols);
 }
 
 void LayoutRowBegin(int32_t fmt, float height, int32_t cols) {
-  if (nk_context* ctx = LayoutContext()) nk_layout_row_begin(ctx, RowFormat(fmt), height, cols);
+  if (nk_context* ctx = WidgetContext()) nk_layout_row_begin(ctx, RowFormat(fmt), height, cols);
 }
 
 namespace {
@@ -123,7 +117,7 @@ void LayoutRowEnd() {
 // [SECTION] template rows
 
 void LayoutRowTemplateBegin(float height) {
-  if (nk_context* ctx = LayoutContext()) nk_layout_row_template_begin(ctx, height);
+  if (nk_context* ctx = WidgetContext()) nk_layout_row_template_begin(ctx, height);
 }
 
 void LayoutRowTemplatePushDynamic() {
@@ -149,7 +143,7 @@ void LayoutRowTemplateEnd() {
 // [SECTION] layout spaces
 
 void LayoutSpaceBegin(int32_t fmt, float height, int32_t widget_count) {
-  if (nk_context* ctx = LayoutContext())
+  if (nk_context* ctx = WidgetContext())
     nk_layout_space_begin(ctx, fmt == 1 ? NK_STATIC : NK_DYNAMIC, height, widget_count);
 }
 
@@ -164,41 +158,41 @@ void LayoutSpacePush(float x, float y, float w, float h) {
 void LayoutSpaceEnd() {}
 
 int32_t LayoutSpaceBounds() {
-  nk_context* ctx = LayoutContext();
+  nk_context* ctx = WidgetContext();
   return WriteRectResult(ctx ? nk_layout_space_bounds(ctx) : ZeroRect());
 }
 
 int32_t LayoutSpaceToScreen(float x, float y) {
-  nk_context* ctx = LayoutContext();
+  nk_context* ctx = WidgetContext();
   return WriteVec2Result(ctx ? nk_layout_space_to_screen(ctx, nk_vec2(x, y)) : ZeroVec2());
 }
 
 int32_t LayoutSpaceToLocal(float x, float y) {
-  nk_context* ctx = LayoutContext();
+  nk_context* ctx = WidgetContext();
   return WriteVec2Result(ctx ? nk_layout_space_to_local(ctx, nk_vec2(x, y)) : ZeroVec2());
 }
 
 int32_t LayoutSpaceRectToScreen(float x, float y, float w, float h) {
-  nk_context* ctx = LayoutContext();
+  nk_context* ctx = WidgetContext();
   return WriteRectResult(ctx ? nk_layout_space_rect_to_screen(ctx, nk_rect(x, y, w, h)) : ZeroRect());
 }
 
 int32_t LayoutSpaceRectToLocal(float x, float y, float w, float h) {
-  nk_context* ctx = LayoutContext();
+  nk_context* ctx = WidgetContext();
   return WriteRectResult(ctx ? nk_layout_space_rect_to_local(ctx, nk_rect(x, y, w, h)) : ZeroRect());
 }
 
 // [SECTION] bounds and row height
 
 int32_t LayoutWidgetBounds() {
-  nk_context* ctx = LayoutContext();
+  nk_context* ctx = WidgetContext();
   return WriteRectResult(ctx ? nk_layout_widget_bounds(ctx) : ZeroRect());
 }
 
 float LayoutRatioFromPixel(float pixel_width) {
   // The share of the window's width. (Nuklear's own helper divides by the window's x
   // position instead, which makes the answer depend on where the window stands.)
-  nk_context* ctx = LayoutContext();
+  nk_context* ctx = WidgetContext();
   if (!ctx) return 0.0f;
   const float width = ctx->current->bounds.w;
   if (!(width > 0.0f)) return 0.0f;
@@ -206,9 +200,9 @@ float LayoutRatioFromPixel(float pixel_width) {
 }
 
 void LayoutSetMinRowHeight(float height) {
-  if (nk_context* ctx = LayoutContext()) nk_layout_set_min_row_height(ctx, height);
+  if (nk_context* ctx = WidgetContext()) nk_layout_set_min_row_height(ctx, height);
 }
 
 void LayoutResetMinRowHeight() {
-  if (nk_context* ctx = LayoutContext()) nk_layout_reset_min_row_height(ctx);
+  if (nk_context* ctx = WidgetContext()) nk_layout_reset_min_row_height(ctx);
 }
