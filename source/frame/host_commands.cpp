@@ -38,6 +38,11 @@ const std::vector<std::string>& MissingHostCommands() { return g_missing; }
 
 bool HostCommandsReceived() { return g_received; }
 
+uint8_t* HostMemblockBytes(int32_t memblock, int64_t needed) {
+  if (!g_table.GETMEMBLOCKEXISTS_L_L(memblock) || g_table.GETMEMBLOCKSIZE_L_L(memblock) < needed) return nullptr;
+  return static_cast<uint8_t*>(g_table.GETMEMBLOCKPTR_P_L(memblock));
+}
+
 }  // namespace qel
 
 extern "C" QEL_API void QEL_CALL ReceiveQELPtr(QelCommandLookup lookup) { qel::ResolveHostCommands(lookup); }

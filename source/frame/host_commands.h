@@ -133,6 +133,10 @@ const std::vector<std::string>& MissingHostCommands();
 // Whether the host's lookup has been received at all (false before ReceiveQELPtr).
 bool HostCommandsReceived();
 
+// A host memblock's bytes when the block exists and holds at least `needed` bytes, else null.
+// Looked up at each use: a script may delete or remake a block at any time.
+uint8_t* HostMemblockBytes(int32_t memblock, int64_t needed);
+
 // A host string as a C string: the host's answer, or "" where it gave none.
 inline const char* HostText(const char* text) { return text ? text : ""; }
 

@@ -94,11 +94,8 @@ PluginState& Plugin() { return g_plugin; }
 bool WriteInterfaceBytes(int32_t offset, const void* data, int32_t size) {
   PluginState& p = g_plugin;
   if (!p.started || offset < 0 || size < 0) return false;
-  HostCommandTable& host = Host();
   const int32_t block = p.interface_memblock;
-  uint8_t* bytes = nullptr;
-  if (host.GETMEMBLOCKEXISTS_L_L(block) && host.GETMEMBLOCKSIZE_L_L(block) >= static_cast<int64_t>(offset) + size)
-    bytes = static_cast<uint8_t*>(host.GETMEMBLOCKPTR_P_L(block));
+  uint8_t* bytes = HostMemblockBytes(block, static_cast<int64_t>(offset) + size);
   if (!bytes) {
     if (!p.interface_block_reported)
       QEL_LOG_ERROR(kSourcePlugin, "interface memblock %d is missing or too small; results are not written.", block);

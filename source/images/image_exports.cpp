@@ -34,10 +34,7 @@ void DrawImage(const struct nk_image& image, nk_color tint) {
 // The record at the start of a host memblock, or null (with an ERROR) when there is no such
 // block or it is shorter than a record.
 const uint8_t* MemblockImageBytes(int32_t memblock) {
-  HostCommandTable& host = Host();
-  const uint8_t* bytes = nullptr;
-  if (host.GETMEMBLOCKEXISTS_L_L(memblock) && host.GETMEMBLOCKSIZE_L_L(memblock) >= kImageRecordBytes)
-    bytes = static_cast<const uint8_t*>(host.GETMEMBLOCKPTR_P_L(memblock));
+  const uint8_t* bytes = HostMemblockBytes(memblock, kImageRecordBytes);
   if (!bytes)
     QEL_LOG_ERROR(kSourcePlugin, "Memblock '%d' does not hold an image record of %d bytes.", memblock,
                   kImageRecordBytes);
