@@ -7,6 +7,7 @@
 #include "device/render_device.h"
 #include "frame/exports.h"
 #include "frame/host_commands.h"
+#include "frame/log_messages.h"
 #include "frame/logger.h"
 #include "frame/plugin_state.h"
 #include "frame/theme.h"
@@ -115,7 +116,7 @@ int32_t Init1(int32_t mode) {
   PluginState& p = Plugin();
   OpenLog();
   SetLoggerMinimumLevel(0, kLogInfo);
-  QEL_LOG_INFO(kSourcePlugin, "plugin initialisation ...");
+  QEL_LOG(PluginInitialisation);
   LogMissingHostCommands();
 
   if (!p.started) {

@@ -129,6 +129,13 @@ std::string FormatLogLine(const char* line_format, const char* date_format, cons
 }
 
 void Log(const char* source, int line, int level, int id, const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  LogV(source, line, level, id, format, args);
+  va_end(args);
+}
+
+void LogV(const char* source, int line, int level, int id, const char* format, va_list args) {
   LoggerRecord* record = Find(id);
   if (!record) {
     std::fprintf(stderr, "No such logger: %d\n", id);
@@ -139,12 +146,9 @@ void Log(const char* source, int line, int level, int id, const char* format, ..
   char stack_buffer[kBufferSize];
   std::unique_ptr<char[]> heap_buffer;
   const char* message = stack_buffer;
-  va_list args;
-  va_start(args, format);
   va_list again;
   va_copy(again, args);
   int needed = std::vsnprintf(stack_buffer, sizeof stack_buffer, format, args);
-  va_end(args);
   if (needed < 0) {
     va_end(again);
     std::fprintf(stderr, "Formatting failed (1).\n");

@@ -2,6 +2,7 @@
 // go to standard error, never to the log and never to the caller.
 #pragma once
 
+#include <cstdarg>
 #include <cstdio>
 #include <string>
 
@@ -32,6 +33,9 @@ void Log(const char* source, int line, int level, int id, const char* format, ..
     __attribute__((format(printf, 5, 6)))
 #endif
     ;
+
+// Log with its arguments already gathered.
+void LogV(const char* source, int line, int level, int id, const char* format, va_list args);
 
 // Builds the line that Log writes (exposed for tests): `now` is the one instant used for
 // both date and time.
