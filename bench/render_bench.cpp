@@ -17,8 +17,7 @@
 
 namespace {
 
-// The plug-in's host command table is qel::Host(); the reference host's class shares the name.
-using ReferenceHost = class qel::Host;
+using ReferenceHost = qel::Host;
 ReferenceHost* g_host = nullptr;
 
 // Fills a window with `commands` small rectangles, the commonest shape of an interface.

@@ -62,9 +62,7 @@ std::string WriteDemoBitmapFont(const std::string& folder) {
              std::to_string(advance) + ":" + std::to_string(kCellHeight) + "\n";
   }
   const std::string path = folder + "pixel.png";
-  // The plug-in calls its own host command table Host(); name the class outright.
-  using ReferenceHost = class qel::Host;
-  if (!ReferenceHost::SavePng(image, path)) return "";
+  if (!qel::Host::SavePng(image, path)) return "";
   std::ofstream(folder + "pixel subimages.txt", std::ios::binary) << cells;
   return path;
 }

@@ -22,10 +22,10 @@ struct Entry {
 // Signatures come from the declarations alone (decltype), so this tool never links the plug-in.
 std::vector<Entry> Entries() {
   std::vector<Entry> entries;
-  entries.push_back({"ReceiveQELPtr", qel::SignatureOf(static_cast<decltype(&ReceiveQELPtr)>(nullptr)), "(QelCommandLookup lookup)",
+  entries.push_back({"ReceiveQELPtr", std::string(qel::SignatureOf<decltype(&ReceiveQELPtr)>()), "(QelCommandLookup lookup)",
                      "binds the plug-in to the host's commands; called once, first"});
 #define QEL_MANIFEST_ENTRY(result, name, params, doc) \
-  entries.push_back({#name, qel::SignatureOf(static_cast<decltype(&name)>(nullptr)), #params, doc});
+  entries.push_back({#name, std::string(qel::SignatureOf<decltype(&name)>()), #params, doc});
   QEL_EXPORT_LIST(QEL_MANIFEST_ENTRY)
 #undef QEL_MANIFEST_ENTRY
   return entries;

@@ -134,7 +134,7 @@ InputState& Input() { return g_input; }
 
 void TranslateInput(nk_context* ctx, float x, float y) {
   if (!ctx) return;
-  HostCommandTable& host = Host();
+  HostCommandTable& host = HostCommands();
   if (KeysPassThrottle(host, g_input)) FeedKeys(host, ctx);
 
   const int px = host.FLOOR_L_F(x);
@@ -161,4 +161,4 @@ void HandleInput1(float x, float y) {
   nk_input_end(ctx);
 }
 
-void HandleInput0() { HandleInput1(Host().GETRAWMOUSEX_F_0(), Host().GETRAWMOUSEY_F_0()); }
+void HandleInput0() { HandleInput1(HostCommands().GETRAWMOUSEX_F_0(), HostCommands().GETRAWMOUSEY_F_0()); }

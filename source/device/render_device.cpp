@@ -45,7 +45,7 @@ const char* GlText(GLenum name) {
 }
 
 void CreateHostObjects(RenderDevice& d) {
-  HostCommandTable& host = Host();
+  HostCommandTable& host = HostCommands();
   d.box_object = host.CREATEOBJECTBOX_L_F_F_F(2.0f, 2.0f, 2.0f);
   host.SETOBJECTCOLLISIONMODE_0_L_L(d.box_object, 0);
   host.SETOBJECTPOSITION_0_L_F_F_F(d.box_object, host.GETCAMERAX_F_L(1), host.GETCAMERAY_F_L(1),
@@ -136,7 +136,7 @@ void CreateDeviceObjects(RenderDevice& d) {
 // Settles the target size and the host's render target for this frame; returns the
 // anti-aliasing to use.
 nk_anti_aliasing SettleTarget(RenderDevice& d, nk_anti_aliasing requested) {
-  HostCommandTable& host = Host();
+  HostCommandTable& host = HostCommands();
   if (d.fixed_virtual_resolution) {
     host.SETRENDERTOIMAGE_0_L_L(d.render_image, -1);
     if (!host.GETSPRITEVISIBLE_L_L(d.sprite)) {
@@ -285,8 +285,8 @@ nk_context* InitialiseDevice() {
   QEL_LOG_INFO(kSourceDevice, "device created.");
   d.initialised = true;
 
-  Host().CLEARSCREEN_0_0();
-  Host().SYNC_0_0();
+  HostCommands().CLEARSCREEN_0_0();
+  HostCommands().SYNC_0_0();
   return &d.context;
 }
 
@@ -361,7 +361,7 @@ void DrawDevice(nk_anti_aliasing anti_aliasing, size_t max_vertex_bytes, size_t 
   if (depth_test_was_on) glEnable(GL_DEPTH_TEST); else glDisable(GL_DEPTH_TEST);
   if (blend_was_on) glEnable(GL_BLEND); else glDisable(GL_BLEND);
 
-  HostCommandTable& host = Host();
+  HostCommandTable& host = HostCommands();
   if (d.fixed_virtual_resolution) host.SETRENDERTOSCREEN_0_0();
   host.SETOBJECTPOSITION_0_L_F_F_F(d.box_object, host.GETCAMERAX_F_L(1), host.GETCAMERAY_F_L(1),
                                    host.GETCAMERAZ_F_L(1));

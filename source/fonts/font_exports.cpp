@@ -75,7 +75,7 @@ void* CopyFontBytes(const void* source, size_t size, const char* path) {
 // A file read through the host (media folder or "raw:" path) into atlas memory, or null.
 void* LoadThroughHost(const char* path, size_t& size) {
   size = 0;
-  HostCommandTable& host = Host();
+  HostCommandTable& host = HostCommands();
   if (!host.GETFILEEXISTS_L_S(path)) {
     QEL_LOG_ERROR(kSourcePlugin, "font file not exists '%s'. new font cannot be created.", path);
     return nullptr;
@@ -147,7 +147,7 @@ int32_t FontAtlasAddFromFile(const char* id, const char* path, float size) {
 
 int32_t FontAtlasAddFromSystem(const char* id, const char* file, float size) {
   const std::string raw = "raw:" + SystemFontFolder() + Text(file);
-  const std::string path = HostText(Host().REPLACESTRING_S_S_S_S_L(raw.c_str(), "\\", "/", -1));
+  const std::string path = HostText(HostCommands().REPLACESTRING_S_S_S_S_L(raw.c_str(), "\\", "/", -1));
   QEL_LOG_INFO(kSourcePlugin, "attempt to load font '%s'", path.c_str());
   return FontAtlasAddFromFile(id, path.c_str(), size);
 }
@@ -157,7 +157,7 @@ void FontAddFromFile(const char* id, const char* path, float size) {
   path = Text(path);
   if (Fonts().Has(id)) return;  // unlike the atlas adds, a taken id is passed over in silence
   const std::string raw = std::string("raw:") + path;
-  if (!Host().GETFILEEXISTS_L_S(raw.c_str())) {
+  if (!HostCommands().GETFILEEXISTS_L_S(raw.c_str())) {
     QEL_LOG_ERROR(kSourcePlugin, "font file not exists '%s'. new font cannot be created.", path);
     return;
   }
@@ -175,7 +175,7 @@ int32_t FontAtlasAddQelFont0(int32_t slot, const char* id, const char* image_fil
   id = Text(id);
   image_file = Text(image_file);
   if (IdIsTaken(id)) return 0;
-  HostCommandTable& host = Host();
+  HostCommandTable& host = HostCommands();
   if (!host.GETFILEEXISTS_L_S(image_file)) {
     QEL_LOG_ERROR(kSourcePlugin, "file not exists '%s'. new font cannot be created.", image_file);
     return 0;

@@ -48,7 +48,7 @@ const nk_user_font* MakeQelFont(std::unique_ptr<SubimageTable> table) {
   made.font.height = made.table->max_height;
   made.font.width = QelFontTextWidth;
   made.font.query = QelFontQueryGlyph;
-  made.font.texture = nk_handle_id(Host().GETOPENGLIMAGEID_L_L(made.table->image_id));
+  made.font.texture = nk_handle_id(HostCommands().GETOPENGLIMAGEID_L_L(made.table->image_id));
   return &made.font;
 }
 

@@ -1,9 +1,16 @@
 #include "frame/host_commands.h"
 
+#include "frame/export_signature.h"
 #include "frame/exports.h"
 
 namespace qel {
 namespace {
+
+#define QEL_CHECK_HOST_COMMAND_SPELLING(name, signature)      \
+  static_assert(NameSpells(#name, SignatureOf<signature>()), \
+                "the letters of " #name " do not spell its C type");
+QEL_HOST_COMMAND_LIST(QEL_CHECK_HOST_COMMAND_SPELLING)
+#undef QEL_CHECK_HOST_COMMAND_SPELLING
 
 HostCommandTable g_table;
 std::vector<std::string> g_missing;
@@ -19,7 +26,7 @@ void Resolve(Command& command, const char* name, void* (*lookup)(const char*),
 
 }  // namespace
 
-HostCommandTable& Host() { return g_table; }
+HostCommandTable& HostCommands() { return g_table; }
 
 std::vector<std::string> ResolveHostCommands(void* (*lookup)(const char* name)) {
   std::vector<std::string> missing;

@@ -10,7 +10,9 @@
 
 namespace qel {
 
-// X(NAME, C function type). The name is the host's; its letters spell the signature.
+// X(NAME, C function type): only the commands the plug-in binds. The name is the host's; its
+// letters spell the type (checked where the table is made). The reference host's own list must serve each of
+// them with the same type; its tests check that at compile time.
 #define QEL_HOST_COMMAND_LIST(X)                                   \
   /* frame */                                                      \
   X(UPDATE_0_F, void(float))                                       \
@@ -122,7 +124,7 @@ struct HostCommandTable {
 };
 
 // The table every module calls the host through.
-HostCommandTable& Host();
+HostCommandTable& HostCommands();
 
 // Resolves every command through the host's lookup; returns the names it did not get.
 std::vector<std::string> ResolveHostCommands(void* (*lookup)(const char* name));

@@ -70,7 +70,7 @@ void ApplyModeStyle(nk_context* ctx, int32_t mode, bool restart) {
 }
 
 struct nk_image MakePlaceholderImage() {
-  HostCommandTable& host = Host();
+  HostCommandTable& host = HostCommands();
   const int32_t image = host.CREATEIMAGECOLOR_L_L_L_L_L(255, 0, 0, 255);
   struct nk_image placeholder = nk_image_id(host.GETOPENGLIMAGEID_L_L(image));
   placeholder.w = static_cast<nk_ushort>(static_cast<int>(host.GETIMAGEWIDTH_F_L(image)));
@@ -124,7 +124,7 @@ int32_t Init1(int32_t mode) {
   }
   ApplyModeStyle(p.ctx, mode, p.started);
   if (!p.started) {
-    p.interface_memblock = Host().CREATEMEMBLOCK_L_L(kInterfaceMemblockSize);
+    p.interface_memblock = HostCommands().CREATEMEMBLOCK_L_L(kInterfaceMemblockSize);
     p.placeholder = MakePlaceholderImage();
     p.started = true;
   }
@@ -134,7 +134,7 @@ int32_t Init1(int32_t mode) {
 int32_t Init0() { return Init1(0); }
 
 void Sync() {
-  HostCommandTable& host = Host();
+  HostCommandTable& host = HostCommands();
   host.UPDATE_0_F(0.0f);
   host.RENDER_0_0();
   EndFrame(NK_ANTI_ALIASING_ON);

@@ -49,7 +49,7 @@ nk_ushort ImageCoordinate(float value) {
 }
 
 struct nk_image MakeImageRecord(int32_t host_image, float x, float y, float w, float h) {
-  HostCommandTable& host = Host();
+  HostCommandTable& host = HostCommands();
   const int32_t texture = host.GETOPENGLIMAGEID_L_L(host_image);
   if (w <= 0.0f) w = host.GETIMAGEWIDTH_F_L(host_image);
   if (h <= 0.0f) h = host.GETIMAGEHEIGHT_F_L(host_image);
@@ -59,7 +59,7 @@ struct nk_image MakeImageRecord(int32_t host_image, float x, float y, float w, f
 }
 
 struct nk_image MakeWholeImageRecord(int32_t host_image) {
-  HostCommandTable& host = Host();
+  HostCommandTable& host = HostCommands();
   return RecordOf(host.GETOPENGLIMAGEID_L_L(host_image), host.GETIMAGEWIDTH_F_L(host_image),
                   host.GETIMAGEHEIGHT_F_L(host_image), 0.0f, 0.0f, -1.0f, -1.0f);
 }

@@ -11,7 +11,7 @@ constexpr const char* kFieldSeparator = ":";
 
 // Loads the image as the caller asked; 0 when there is no usable image afterwards.
 int32_t LoadImage(const char* image_file, int32_t image_id) {
-  HostCommandTable& host = Host();
+  HostCommandTable& host = HostCommands();
   if (image_id > 0) {
     host.LOADIMAGE_0_L_S_L(image_id, image_file, 1);
     if (!host.GETIMAGEEXISTS_L_L(image_id)) return 0;
@@ -31,7 +31,7 @@ std::string SubimagesFileName(const std::string& image_file, bool* has_extension
 }
 
 std::unique_ptr<SubimageTable> LoadSubimages(const char* image_file, const char* subimages_file, int32_t image_id) {
-  HostCommandTable& host = Host();
+  HostCommandTable& host = HostCommands();
   image_file = image_file ? image_file : "";
   subimages_file = subimages_file ? subimages_file : "";
   image_id = LoadImage(image_file, image_id);

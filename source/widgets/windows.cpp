@@ -248,7 +248,7 @@ int32_t WindowBeginTitled(const char* name, const char* title, float x, float y,
 void WindowEnd() {
   nk_context* ctx = Context();
   if (!ctx) return;
-  HostCommandTable& host = Host();
+  HostCommandTable& host = HostCommands();
   ReleaseLeftButtonOffScreen(ctx, static_cast<float>(host.GETVIRTUALWIDTH_L_0()),
                              static_cast<float>(host.GETVIRTUALHEIGHT_L_0()));
   nk_window* window = ctx->current;

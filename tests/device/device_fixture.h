@@ -15,9 +15,8 @@
 
 namespace qel {
 
-// The plug-in calls its host command table Host(); the reference host's class shares the
-// name, so the class is named through an elaborated type.
-using ReferenceHost = class qel::Host;
+// The reference host, named apart from the plug-in's own table of host commands.
+using ReferenceHost = Host;
 
 // A host of that size, serving that media folder, with the plug-in's commands bound to it.
 inline std::unique_ptr<ReferenceHost> StartBoundHost(int width, int height, const std::string& media_folder = ".") {

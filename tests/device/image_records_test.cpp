@@ -14,7 +14,7 @@ class ImageRecords : public ::testing::Test {
   void SetUp() override {
     host_ = StartBoundHost(64, 64);
     ASSERT_TRUE(host_->ok());
-    image_ = Host().CREATEIMAGECOLOR_L_L_L_L_L(0, 255, 0, 255);  // one green pixel
+    image_ = HostCommands().CREATEIMAGECOLOR_L_L_L_L_L(0, 255, 0, 255);  // one green pixel
     ASSERT_GT(image_, 0);
   }
   std::unique_ptr<ReferenceHost> host_;
@@ -22,7 +22,7 @@ class ImageRecords : public ::testing::Test {
 };
 
 TEST_F(ImageRecords, ARegionIsTruncatedAndASizeOfZeroTakesTheWholeImage) {
-  const int32_t texture = Host().GETOPENGLIMAGEID_L_L(image_);
+  const int32_t texture = HostCommands().GETOPENGLIMAGEID_L_L(image_);
   ASSERT_NE(texture, 0);
   const struct nk_image part = MakeImageRecord(image_, 1, 2, 3.7f, 2);
   EXPECT_EQ(part.handle.id, texture);

@@ -43,12 +43,12 @@ TEST(NineSliceButton, CornersKeepTheirPixelsWhileEdgesAndCentreStretch) {
   FontStashEnd();
   const std::string file = WriteTestImage();
   ASSERT_FALSE(file.empty());
-  const int32_t image = Host().LOADIMAGE_L_S(("raw:" + file).c_str());
+  const int32_t image = HostCommands().LOADIMAGE_L_S(("raw:" + file).c_str());
   ASSERT_GT(image, 0);
 
   nk_context* ctx = Context();
   const struct nk_style_item slice = nk_style_item_nine_slice(
-      nk_sub9slice_id(Host().GETOPENGLIMAGEID_L_L(image), kSide, kSide, nk_rect(0, 0, kSide, kSide), kBorder, kBorder,
+      nk_sub9slice_id(HostCommands().GETOPENGLIMAGEID_L_L(image), kSide, kSide, nk_rect(0, 0, kSide, kSide), kBorder, kBorder,
                       kBorder, kBorder));
   ctx->style.button.normal = ctx->style.button.hover = ctx->style.button.active = slice;
   ctx->style.button.border = 0;

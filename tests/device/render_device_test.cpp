@@ -106,8 +106,8 @@ TEST_F(RenderDeviceTest, InvisibleBoxShowsOnlyWhileTheSceneIsEmpty) {
   Sync();
   Sync();
   EXPECT_TRUE(host_->ObjectVisible(Device().box_object));
-  const int32_t other = Host().CREATEOBJECTBOX_L_F_F_F(1, 1, 1);
-  Host().SETOBJECTPOSITION_0_L_F_F_F(other, 0, 0, 5);
+  const int32_t other = HostCommands().CREATEOBJECTBOX_L_F_F_F(1, 1, 1);
+  HostCommands().SETOBJECTPOSITION_0_L_F_F_F(other, 0, 0, 5);
   Sync();
   EXPECT_GT(host_->PolygonsDrawn(), 12);
   EXPECT_FALSE(host_->ObjectVisible(Device().box_object));
@@ -157,7 +157,7 @@ TEST_F(RenderDeviceTest, BuffersThatCannotBeMappedDrawNothingAndWarnOnce) {
   Device().vertex_capacity = Device().element_capacity = 0;
   for (int frame = 0; frame < 2; ++frame) {
     DescribeShapes();
-    Host().CLEARSCREEN_0_0();
+    HostCommands().CLEARSCREEN_0_0();
     DrawDevice(NK_ANTI_ALIASING_OFF, 0, 0);
     EXPECT_NE(host_->BackBuffer().At(20, 30), kRed);
   }

@@ -19,8 +19,8 @@ class StyleItemRecords : public ::testing::Test {
   void SetUp() override {
     host_ = StartBoundHost(64, 64);
     ASSERT_TRUE(host_->ok());
-    const int32_t sheet = Host().CREATERENDERIMAGE_L_L_L_L_L(64, 32, 0, 0);
-    texture_ = Host().GETOPENGLIMAGEID_L_L(sheet);
+    const int32_t sheet = HostCommands().CREATERENDERIMAGE_L_L_L_L_L(64, 32, 0, 0);
+    texture_ = HostCommands().GETOPENGLIMAGEID_L_L(sheet);
     ImageCreate1("sheet", sheet);
     ImageCreate0("part", sheet, 8, 4, 16, 8);
   }

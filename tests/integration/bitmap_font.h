@@ -34,9 +34,7 @@ inline bool WriteBitmapFont(const std::string& folder, const std::string& image 
     for (int y = cell.y; y < cell.y + cell.height; ++y)
       for (int x = cell.x; x < cell.x + cell.width; ++x)
         for (int c = 0; c < 3; ++c) pixels.rgba[static_cast<size_t>(4 * (y * pixels.width + x) + c)] = 255;
-  // The plug-in's code names its host command table Host() too; name the class outright.
-  using ReferenceHost = class qel::Host;
-  if (!ReferenceHost::SavePng(pixels, folder + image)) return false;
+  if (!qel::Host::SavePng(pixels, folder + image)) return false;
   WriteTextFile(folder + image.substr(0, image.size() - 4) + " subimages.txt",
                 "65:0:0:8:12\n"
                 "66:8:0:5:12\n"

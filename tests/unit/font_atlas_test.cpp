@@ -29,10 +29,10 @@ class AtlasFonts : public ::testing::Test {
     if (!LoggerExists(0)) CreateLogger(0, std::tmpfile());
     GlyphRanges() = GlyphRangeState{};
     // FontAddFromFile asks the host whether the file is there before reading it itself.
-    Host().GETFILEEXISTS_L_S.function = [](const char*) -> int32_t { return 1; };
+    HostCommands().GETFILEEXISTS_L_S.function = [](const char*) -> int32_t { return 1; };
   }
   void TearDown() override {
-    Host().GETFILEEXISTS_L_S.function = nullptr;
+    HostCommands().GETFILEEXISTS_L_S.function = nullptr;
     GlyphRanges() = GlyphRangeState{};
   }
   // FontStashEnd without the texture upload.

@@ -58,9 +58,9 @@ TEST(QelFont, GlyphsComeFromTheRecordsAndCodePointsAbove255AreEmpty) {
 }
 
 TEST(QelFont, TheFontIsAsTallAsTheTallestRecordAndDrawsFromTheImagesTexture) {
-  Host().GETOPENGLIMAGEID_L_L.function = [](int32_t image) -> int32_t { return image == 7 ? 41 : 0; };
+  HostCommands().GETOPENGLIMAGEID_L_L.function = [](int32_t image) -> int32_t { return image == 7 ? 41 : 0; };
   const nk_user_font* font = MakeQelFont(MakeTable());
-  Host().GETOPENGLIMAGEID_L_L.function = nullptr;
+  HostCommands().GETOPENGLIMAGEID_L_L.function = nullptr;
   ASSERT_NE(font, nullptr);
   EXPECT_EQ(font->height, 24.0f);
   EXPECT_EQ(font->texture.id, 41);
