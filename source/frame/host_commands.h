@@ -8,6 +8,8 @@
 #include <type_traits>
 #include <vector>
 
+#include "frame/boundary.h"
+
 namespace qel {
 
 // X(NAME, C function type). The name is the host's; its letters spell the signature.
@@ -138,6 +140,6 @@ bool HostCommandsReceived();
 uint8_t* HostMemblockBytes(int32_t memblock, int64_t needed);
 
 // A host string as a C string: the host's answer, or "" where it gave none.
-inline const char* HostText(const char* text) { return text ? text : ""; }
+inline const char* HostText(const char* text) { return TextOrEmpty(text); }
 
 }  // namespace qel

@@ -1,5 +1,6 @@
 #include "images/subimages.h"
 
+#include "frame/boundary.h"
 #include "frame/host_commands.h"
 #include "frame/logger.h"
 
@@ -32,8 +33,8 @@ std::string SubimagesFileName(const std::string& image_file, bool* has_extension
 
 std::unique_ptr<SubimageTable> LoadSubimages(const char* image_file, const char* subimages_file, int32_t image_id) {
   HostCommandTable& host = Host();
-  image_file = image_file ? image_file : "";
-  subimages_file = subimages_file ? subimages_file : "";
+  image_file = TextOrEmpty(image_file);
+  subimages_file = TextOrEmpty(subimages_file);
   image_id = LoadImage(image_file, image_id);
   if (!image_id) {
     QEL_LOG_ERROR(kSourcePlugin, "image '%s' could not be loaded.", image_file);
