@@ -1,7 +1,6 @@
 #include "device/input.h"
 
-#include <cstring>
-
+#include "frame/boundary.h"
 #include "frame/exports.h"
 #include "frame/host_commands.h"
 #include "frame/plugin_state.h"
@@ -115,7 +114,7 @@ void FeedText(HostCommandTable& host, nk_context* ctx) {
     if (IsTypedText(last)) nk_input_unicode(ctx, last);
     return;
   }
-  const int length = static_cast<int>(std::strlen(text));
+  const int length = LabelLength(text);
   int at = 0;
   while (at < length) {
     nk_rune rune = 0;

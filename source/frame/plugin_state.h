@@ -4,7 +4,8 @@
 // plug-in keeps state of its own, except the host command table (frame/host_commands.cpp).
 //
 // Per-frame state lives in a `frame` member of the family that uses it, and
-// ResetFrameState() resets all of them at the end of each frame.
+// ResetFrameState() resets all of them at the end of each frame. A family's accessor
+// (Device(), Fonts(), Images(), Windows(), ...) is only a shorthand for its member here.
 #pragma once
 
 #include <cstdint>
