@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "frame/plugin_state.h"
+
 #if defined(_WIN32)
 #include <windows.h>
 #endif
@@ -80,9 +82,8 @@ std::string GetSystemText() {
   return utf8;
 }
 #else
-std::string g_clipboard;
-void PutSystemText(const std::string& utf8) { g_clipboard = utf8; }
-std::string GetSystemText() { return g_clipboard; }
+void PutSystemText(const std::string& utf8) { State().clipboard.text = utf8; }
+std::string GetSystemText() { return State().clipboard.text; }
 #endif
 
 void Copy(nk_handle, const char* text, int glyphs) {

@@ -8,6 +8,11 @@
 
 namespace qel {
 
+// Where there is no system clipboard, a process-wide text stands in for it.
+struct ClipboardState {
+  std::string text;
+};
+
 // Installs the copy and paste hooks on the context.
 void InstallClipboard(nk_context* ctx);
 

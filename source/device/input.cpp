@@ -1,15 +1,12 @@
 #include "device/input.h"
 
-#include <cstring>
-
+#include "frame/boundary.h"
 #include "frame/exports.h"
 #include "frame/host_commands.h"
 #include "frame/plugin_state.h"
 
 namespace qel {
 namespace {
-
-InputState g_input;
 
 constexpr int32_t kVkShift = 16, kVkControl = 17, kVkBackspace = 8, kVkTab = 9, kVkEnter = 13;
 constexpr int32_t kVkPageUp = 33, kVkPageDown = 34, kVkEnd = 35, kVkHome = 36;
@@ -117,7 +114,7 @@ void FeedText(HostCommandTable& host, nk_context* ctx) {
     if (IsTypedText(last)) nk_input_unicode(ctx, last);
     return;
   }
-  const int length = static_cast<int>(std::strlen(text));
+  const int length = LabelLength(text);
   int at = 0;
   while (at < length) {
     nk_rune rune = 0;
@@ -130,16 +127,17 @@ void FeedText(HostCommandTable& host, nk_context* ctx) {
 
 }  // namespace
 
-InputState& Input() { return g_input; }
+InputState& Input() { return State().input; }
 
 void TranslateInput(nk_context* ctx, float x, float y) {
   if (!ctx) return;
   HostCommandTable& host = HostCommands();
-  if (KeysPassThrottle(host, g_input)) FeedKeys(host, ctx);
+  InputState& state = Input();
+  if (KeysPassThrottle(host, state)) FeedKeys(host, ctx);
 
   const int px = host.FLOOR_L_F(x);
   const int py = host.FLOOR_L_F(y);
-  FeedLeftButton(host, ctx, g_input, px, py);
+  FeedLeftButton(host, ctx, state, px, py);
   nk_input_button(ctx, NK_BUTTON_RIGHT, px, py, host.GETRAWMOUSERIGHTSTATE_L_0() ? 1 : 0);
   nk_input_button(ctx, NK_BUTTON_MIDDLE, px, py, host.GETRAWMOUSEMIDDLESTATE_L_0() ? 1 : 0);
   const float wheel_x = host.GETRAWMOUSEWHEELDELTA_F_0();

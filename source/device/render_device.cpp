@@ -12,8 +12,6 @@
 namespace qel {
 namespace {
 
-RenderDevice g_device;
-
 const char* const kVertexShader =
     "#version 330\n"
     "uniform mat4 ProjMtx;\n"
@@ -246,7 +244,7 @@ bool ConvertFrame(RenderDevice& d, nk_anti_aliasing aa) {
 
 }  // namespace
 
-RenderDevice& Device() { return g_device; }
+RenderDevice& Device() { return State().device; }
 
 void MakeProjection(float width, float height, float out[16]) {
   const float m[16] = {2.0f / width, 0.0f, 0.0f, 0.0f,  //
@@ -257,8 +255,8 @@ void MakeProjection(float width, float height, float out[16]) {
 }
 
 nk_context* InitialiseDevice() {
-  RenderDevice& d = g_device;
-  QEL_LOG_INFO(kSourceDevice, "log file is set to '%s'", Plugin().log_path.c_str());
+  RenderDevice& d = Device();
+  QEL_LOG_INFO(kSourceDevice, "log file is set to '%s'", State().frame.log_path.c_str());
   QEL_LOG_INFO(kSourceDevice, "running nuklear ui V:%s", "2021-02-01");
   QEL_LOG_INFO(kSourceDevice, "init glew ...");
   glewExperimental = GL_TRUE;
@@ -291,7 +289,7 @@ nk_context* InitialiseDevice() {
 }
 
 void DrawDevice(nk_anti_aliasing anti_aliasing, size_t max_vertex_bytes, size_t max_element_bytes) {
-  RenderDevice& d = g_device;
+  RenderDevice& d = Device();
   if (!d.initialised) return;
   // Never past the caps, whatever the caller asks: beyond them 16-bit indices would wrap.
   d.vertex_capacity = std::min(std::max(d.vertex_capacity, max_vertex_bytes), kMaxVertexBytes);

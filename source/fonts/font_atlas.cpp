@@ -12,9 +12,6 @@
 namespace qel {
 namespace {
 
-FontAtlasState g_atlas;
-FontTable g_fonts;
-
 GLuint UploadAtlasTexture(const void* pixels, int width, int height) {
   GLint previous = 0;
   glGetIntegerv(GL_TEXTURE_BINDING_2D, &previous);
@@ -47,8 +44,8 @@ void QueryNothing(nk_handle, float, struct nk_user_font_glyph* glyph, nk_rune, n
 
 }  // namespace
 
-FontAtlasState& FontAtlas() { return g_atlas; }
-FontTable& Fonts() { return g_fonts; }
+FontAtlasState& FontAtlas() { return State().fonts.atlas; }
+FontTable& Fonts() { return State().fonts.table; }
 
 void MakeEmptyFontHandle(nk_user_font& handle, float height, nk_handle texture) {
   handle.userdata = nk_handle_ptr(nullptr);
@@ -59,16 +56,17 @@ void MakeEmptyFontHandle(nk_user_font& handle, float height, nk_handle texture) 
 }
 
 void* AllocateFontBytes(size_t size) {
-  nk_font_atlas* atlas = g_atlas.open;
+  nk_font_atlas* atlas = FontAtlas().open;
   if (!atlas || size == 0) return nullptr;
   return atlas->permanent.alloc(atlas->permanent.userdata, nullptr, size);
 }
 
 nk_font* AddAtlasFont(void* bytes, size_t size, float pixel_size) {
-  nk_font_atlas* atlas = g_atlas.open;
+  FontAtlasState& state = FontAtlas();
+  nk_font_atlas* atlas = state.open;
   if (!bytes) return nullptr;
   if (!atlas) return nullptr;
-  std::vector<nk_rune>& ranges = g_atlas.font_ranges.emplace_back();
+  std::vector<nk_rune>& ranges = state.font_ranges.emplace_back();
   struct nk_font_config config = TrueTypeFontConfig(GlyphRanges(), pixel_size, ranges);
   config.ttf_blob = bytes;
   config.ttf_size = size;
@@ -76,7 +74,7 @@ nk_font* AddAtlasFont(void* bytes, size_t size, float pixel_size) {
   nk_font* font = pixel_size > 0.0f ? nk_font_atlas_add(atlas, &config) : nullptr;
   if (!font) {
     atlas->permanent.free(atlas->permanent.userdata, bytes);
-    g_atlas.font_ranges.pop_back();
+    state.font_ranges.pop_back();
     return nullptr;
   }
   // Registered at once, measured and drawn only after the bake: until then it is empty.
@@ -88,14 +86,16 @@ void EnsureStyleFont() {
   nk_context* ctx = Context();
   if (!ctx) return;
   const nk_user_font* chosen = ctx->style.font;
-  if (!g_atlas.baked_once) {
-    if (g_atlas.open) return;  // fonts are being added; the stash's end settles it
+  const FontAtlasState& state = FontAtlas();
+  if (!state.baked_once) {
+    if (state.open) return;  // fonts are being added; the stash's end settles it
     QEL_LOG_WARN(kSourceDevice, "no fonts were baked; using the built-in font.");
     FontStashBegin();
     FontStashEnd();
     if (chosen) nk_style_set_font(ctx, chosen);  // keep a font the script already chose
   }
-  if (!ctx->style.font && !g_fonts.order.empty()) nk_style_set_font(ctx, g_fonts.Find(g_fonts.order.front()));
+  const FontTable& fonts = Fonts();
+  if (!ctx->style.font && !fonts.order.empty()) nk_style_set_font(ctx, fonts.Find(fonts.order.front()));
 }
 
 }  // namespace qel
@@ -105,17 +105,19 @@ using namespace qel;
 void FontStashBegin() {
   // Each stash is a new atlas. The previous one is not freed: fonts registered from it
   // keep drawing with its texture.
-  if (g_atlas.open)
+  FontAtlasState& state = FontAtlas();
+  if (state.open)
     QEL_LOG_WARN(kSourceDevice, "a font stash was still open; the fonts added to it will never be baked.");
-  nk_font_atlas_init_default(&g_atlas.atlas);
-  nk_font_atlas_begin(&g_atlas.atlas);
-  g_atlas.open = &g_atlas.atlas;
+  nk_font_atlas_init_default(&state.atlas);
+  nk_font_atlas_begin(&state.atlas);
+  state.open = &state.atlas;
 }
 
 void FontStashEnd() {
   nk_context* ctx = Context();
-  if (!g_atlas.open || !ctx) return;
-  nk_font_atlas& atlas = *g_atlas.open;
+  FontAtlasState& state = FontAtlas();
+  if (!state.open || !ctx) return;
+  nk_font_atlas& atlas = *state.open;
   int width = 0, height = 0;
   const void* pixels = nk_font_atlas_bake(&atlas, &width, &height, NK_FONT_ATLAS_RGBA32);
   bool baked = pixels != nullptr;
@@ -147,8 +149,8 @@ void FontStashEnd() {
   nk_style_load_all_cursors(ctx, atlas.cursors);
   if (atlas.default_font) {
     nk_style_set_font(ctx, &atlas.default_font->handle);
-    g_fonts.Register("default", &atlas.default_font->handle);
+    Fonts().Register("default", &atlas.default_font->handle);
   }
-  g_atlas.open = nullptr;
-  g_atlas.baked_once = true;
+  state.open = nullptr;
+  state.baked_once = true;
 }

@@ -14,6 +14,7 @@
 #include "fonts/glyph_ranges.h"
 #include "fonts/qel_font.h"
 #include "fonts/truetype_check.h"
+#include "frame/boundary.h"
 #include "frame/exports.h"
 #include "frame/host_commands.h"
 #include "frame/logger.h"
@@ -21,8 +22,6 @@
 
 namespace qel {
 namespace {
-
-const char* Text(const char* text) { return text ? text : ""; }
 
 constexpr float kMaxFontSize = 32768.0f;  // the atlas's greatest height in pixels
 
@@ -119,7 +118,7 @@ std::string SystemFontFolder() {
     const char* value = std::getenv(name);
     if (value && *value) return std::string(value) + "/Fonts/";
   }
-  return std::string(Text(std::getenv("SystemDrive"))) + "/Windows/Fonts/";
+  return std::string(TextOrEmpty(std::getenv("SystemDrive"))) + "/Windows/Fonts/";
 }
 
 }  // namespace
@@ -128,7 +127,7 @@ std::string SystemFontFolder() {
 using namespace qel;
 
 int32_t FontAtlasAddFromFile(const char* id, const char* path, float size) {
-  id = Text(id);
+  id = TextOrEmpty(id);
   if (IdIsTaken(id)) return 0;
   if (!path || !*path) {
     QEL_LOG_ERROR(kSourcePlugin, "font file name is empty. font '%s' cannot be created.", id);
@@ -146,15 +145,15 @@ int32_t FontAtlasAddFromFile(const char* id, const char* path, float size) {
 }
 
 int32_t FontAtlasAddFromSystem(const char* id, const char* file, float size) {
-  const std::string raw = "raw:" + SystemFontFolder() + Text(file);
-  const std::string path = HostText(HostCommands().REPLACESTRING_S_S_S_S_L(raw.c_str(), "\\", "/", -1));
+  const std::string raw = "raw:" + SystemFontFolder() + TextOrEmpty(file);
+  const std::string path = TextOrEmpty(HostCommands().REPLACESTRING_S_S_S_S_L(raw.c_str(), "\\", "/", -1));
   QEL_LOG_INFO(kSourcePlugin, "attempt to load font '%s'", path.c_str());
   return FontAtlasAddFromFile(id, path.c_str(), size);
 }
 
 void FontAddFromFile(const char* id, const char* path, float size) {
-  id = Text(id);
-  path = Text(path);
+  id = TextOrEmpty(id);
+  path = TextOrEmpty(path);
   if (Fonts().Has(id)) return;  // unlike the atlas adds, a taken id is passed over in silence
   const std::string raw = std::string("raw:") + path;
   if (!HostCommands().GETFILEEXISTS_L_S(raw.c_str())) {
@@ -172,8 +171,8 @@ void FontAddFromFile(const char* id, const char* path, float size) {
 }
 
 int32_t FontAtlasAddQelFont0(int32_t slot, const char* id, const char* image_file) {
-  id = Text(id);
-  image_file = Text(image_file);
+  id = TextOrEmpty(id);
+  image_file = TextOrEmpty(image_file);
   if (IdIsTaken(id)) return 0;
   HostCommandTable& host = HostCommands();
   if (!host.GETFILEEXISTS_L_S(image_file)) {

@@ -1,8 +1,6 @@
 // Measuring with the current style font: the one FontStashEnd or StyleSetFont chose last.
 // Without one every measure is 0.
-#include <climits>
-#include <cstring>
-
+#include "frame/boundary.h"
 #include "frame/exports.h"
 #include "frame/plugin_state.h"
 
@@ -13,11 +11,10 @@ const nk_user_font* StyleFont() {
   return ctx ? ctx->style.font : nullptr;
 }
 
-float Measure(const char* text, size_t length) {
+float Measure(const char* text, int length) {
   const nk_user_font* font = StyleFont();
-  if (!font || !font->width || !text || length == 0) return 0.0f;
-  const size_t most = static_cast<size_t>(INT_MAX);
-  return font->width(font->userdata, font->height, text, static_cast<int>(length < most ? length : most));
+  if (!font || !font->width || !text || length <= 0) return 0.0f;
+  return font->width(font->userdata, font->height, text, length);
 }
 
 }  // namespace
@@ -27,12 +24,7 @@ float FontGetHeight() {
   return font ? font->height : 0.0f;
 }
 
-float FontGetLabelWidth(const char* text) { return Measure(text, text ? std::strlen(text) : 0); }
+float FontGetLabelWidth(const char* text) { return Measure(text, qel::LabelLength(text)); }
 
-float FontGetTextWidth(const char* text, int32_t length) {
-  // Never past the terminator, whatever length the script gives.
-  if (!text || length <= 0) return 0.0f;
-  size_t bytes = 0;
-  while (bytes < static_cast<size_t>(length) && text[bytes] != '\0') ++bytes;
-  return Measure(text, bytes);
-}
+// Never past the terminator, whatever length the script gives.
+float FontGetTextWidth(const char* text, int32_t length) { return Measure(text, qel::TextLength(text, length)); }

@@ -1,9 +1,9 @@
 #include "fonts/glyph_ranges.h"
 
+#include "frame/plugin_state.h"
+
 namespace qel {
 namespace {
-
-GlyphRangeState g_ranges;
 
 // Latin-1
 const nk_rune kLatin[] = {0x0020, 0x00FF, 0};
@@ -33,7 +33,7 @@ void MakeConfigIfAbsent(GlyphRangeState& state) {
 
 }  // namespace
 
-GlyphRangeState& GlyphRanges() { return g_ranges; }
+GlyphRangeState& GlyphRanges() { return State().fonts.ranges; }
 
 const nk_rune* BuiltInGlyphRanges(int index) {
   if (index < 0 || index >= kBuiltInGlyphRangeTables) return nullptr;

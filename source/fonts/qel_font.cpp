@@ -1,19 +1,10 @@
 #include "fonts/qel_font.h"
 
-#include <deque>
-
 #include "frame/host_commands.h"
+#include "frame/plugin_state.h"
 
 namespace qel {
 namespace {
-
-struct QelFont {
-  std::unique_ptr<SubimageTable> table;
-  nk_user_font font{};
-};
-
-// A deque keeps every font where it was made: the font table points into it.
-std::deque<QelFont> g_qel_fonts;
 
 const SubimageTable* TableOf(nk_handle handle) { return static_cast<const SubimageTable*>(handle.ptr); }
 
@@ -42,7 +33,7 @@ void QelFontQueryGlyph(nk_handle handle, float, struct nk_user_font_glyph* glyph
 
 const nk_user_font* MakeQelFont(std::unique_ptr<SubimageTable> table) {
   if (!table) return nullptr;
-  QelFont& made = g_qel_fonts.emplace_back();
+  QelFont& made = State().fonts.qel_fonts.emplace_back();
   made.table = std::move(table);
   made.font.userdata = nk_handle_ptr(made.table.get());
   made.font.height = made.table->max_height;

@@ -3,12 +3,22 @@
 // its bytes' widths.
 #pragma once
 
+#include <deque>
 #include <memory>
 
 #include "images/subimages.h"
 #include "nuklear_config.h"
 
 namespace qel {
+
+// A host-image font: its table and the font handle whose user data points at it.
+struct QelFont {
+  std::unique_ptr<SubimageTable> table;
+  nk_user_font font{};
+};
+
+// A deque keeps every font where it was made: the font table points into it.
+using QelFontList = std::deque<QelFont>;
 
 // Makes the font for a loaded table and keeps both for the life of the process. Its user
 // data is the table, its height the table's maximum height, its texture the GL texture the

@@ -8,6 +8,7 @@
 #include <type_traits>
 #include <vector>
 
+
 namespace qel {
 
 // X(NAME, C function type): only the commands the plug-in binds. The name is the host's; its
@@ -138,8 +139,5 @@ bool HostCommandsReceived();
 // A host memblock's bytes when the block exists and holds at least `needed` bytes, else null.
 // Looked up at each use: a script may delete or remake a block at any time.
 uint8_t* HostMemblockBytes(int32_t memblock, int64_t needed);
-
-// A host string as a C string: the host's answer, or "" where it gave none.
-inline const char* HostText(const char* text) { return text ? text : ""; }
 
 }  // namespace qel

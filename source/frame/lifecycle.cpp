@@ -15,16 +15,13 @@
 namespace qel {
 namespace {
 
-PluginState g_plugin;
-std::string g_open_log_path;  // the path logger 0 writes to, empty when none is open
-
 constexpr size_t kSyncVertexBytes = 524288;
 constexpr size_t kSyncElementBytes = 131072;
 
 void OpenLog() {
-  PluginState& p = g_plugin;
+  FrameState& p = State().frame;
   // A repeated Init1 keeps writing to the open file; truncating it would lose its lines.
-  if (LoggerExists(0) && g_open_log_path == p.log_path) return;
+  if (LoggerExists(0) && p.open_log_path == p.log_path) return;
   std::FILE* file = std::fopen(p.log_path.c_str(), "w");
   if (!file) {
     std::fprintf(stderr, "Unable to open %s: %s\n", p.log_path.c_str(), std::strerror(errno));
@@ -35,7 +32,7 @@ void OpenLog() {
   } else {
     CreateLogger(0, file);
   }
-  if (LoggerExists(0)) g_open_log_path = p.log_path;
+  if (LoggerExists(0)) p.open_log_path = p.log_path;
 }
 
 void LogMissingHostCommands() {
@@ -83,18 +80,15 @@ struct nk_image MakePlaceholderImage() {
 }
 
 void EndFrame(nk_anti_aliasing aa) {
-  g_plugin.tree_counter = 0;
   DrawDevice(aa, kSyncVertexBytes, kSyncElementBytes);
-  g_plugin.window_extra_flags = 0;
+  ResetFrameState();
 }
 
 }  // namespace
 
-PluginState& Plugin() { return g_plugin; }
-
 bool WriteInterfaceBytes(int32_t offset, const void* data, int32_t size) {
-  PluginState& p = g_plugin;
-  if (!p.started || offset < 0 || size < 0) return false;
+  FrameState& p = State().frame;
+  if (!Context() || offset < 0 || size < 0) return false;
   const int32_t block = p.interface_memblock;
   uint8_t* bytes = HostMemblockBytes(block, static_cast<int64_t>(offset) + size);
   if (!bytes) {
@@ -113,22 +107,21 @@ bool WriteInterfaceBytes(int32_t offset, const void* data, int32_t size) {
 using namespace qel;
 
 int32_t Init1(int32_t mode) {
-  PluginState& p = Plugin();
+  FrameState& p = State().frame;
   OpenLog();
   SetLoggerMinimumLevel(0, kLogInfo);
   QEL_LOG(PluginInitialisation);
   LogMissingHostCommands();
 
-  if (!p.started) {
-    p.ctx = InitialiseDevice();
-  }
-  ApplyModeStyle(p.ctx, mode, p.started);
-  if (!p.started) {
+  // The device's context is made once; a repeated Init1 only applies its mode's style.
+  const bool restart = Context() != nullptr;
+  nk_context* ctx = restart ? Context() : InitialiseDevice();
+  ApplyModeStyle(ctx, mode, restart);
+  if (!restart) {
     p.interface_memblock = HostCommands().CREATEMEMBLOCK_L_L(kInterfaceMemblockSize);
     p.placeholder = MakePlaceholderImage();
-    p.started = true;
   }
-  return p.ctx ? 1 : 0;
+  return ctx ? 1 : 0;
 }
 
 int32_t Init0() { return Init1(0); }
@@ -144,7 +137,7 @@ void Sync() {
 void Render(int32_t anti_aliasing) { EndFrame(anti_aliasing ? NK_ANTI_ALIASING_ON : NK_ANTI_ALIASING_OFF); }
 
 void LogSetLocation(const char* path) {
-  if (path && *path) Plugin().log_path = path;
+  if (path && *path) State().frame.log_path = path;
 }
 
 void FixedVirtualResolution(int32_t flag) { Device().fixed_virtual_resolution = flag ? 1 : 0; }
@@ -153,6 +146,6 @@ int32_t GetQelRenderImage() { return Device().render_image; }
 
 int32_t GetQelRenderSprite() { return Device().sprite; }
 
-int32_t GetMemblockInterface() { return Plugin().interface_memblock; }
+int32_t GetMemblockInterface() { return State().frame.interface_memblock; }
 
-int32_t GetLastEditEvent() { return Plugin().last_edit_event; }
+int32_t GetLastEditEvent() { return State().editing.last_event; }

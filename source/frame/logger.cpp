@@ -7,6 +7,9 @@
 #include <ctime>
 #include <memory>
 
+#include "frame/boundary.h"
+#include "frame/plugin_state.h"
+
 namespace qel {
 namespace {
 
@@ -14,19 +17,11 @@ constexpr size_t kFormatLimit = 256;  // formats hold up to 255 characters
 constexpr size_t kBufferSize = 4096;
 const char* const kLevelNames[] = {"DEBUG", "INFO", "WARN", "ERROR"};
 
-struct LoggerRecord {
-  int minimum_level = kLogDebug;
-  std::FILE* file = nullptr;
-  std::string line_format = "%d %t %f(%n): %l: %m\n";
-  std::string date_format = "%Y-%m-%d";
-  std::string time_format = "%H:%M:%S";
-};
-
-std::unique_ptr<LoggerRecord> g_loggers[kLoggerSlots];
+std::unique_ptr<LoggerRecord>* Slots() { return State().log.slots; }
 
 LoggerRecord* Find(int id) {
   if (id < 0 || id >= kLoggerSlots) return nullptr;
-  return g_loggers[id].get();
+  return Slots()[id].get();
 }
 
 std::string Truncated(const char* text) {
@@ -57,7 +52,7 @@ void CreateLogger(int id, std::FILE* file) {
     if (file) std::fclose(file);
     return;
   }
-  if (g_loggers[id]) {
+  if (Slots()[id]) {
     std::fprintf(stderr, "Logger %d already initialized.\n", id);
     if (file) std::fclose(file);
     return;
@@ -69,7 +64,7 @@ void CreateLogger(int id, std::FILE* file) {
     return;
   }
   record->file = file;
-  g_loggers[id].reset(record);
+  Slots()[id].reset(record);
 }
 
 bool LoggerExists(int id) { return Find(id) != nullptr; }
@@ -117,7 +112,7 @@ std::string FormatLogLine(const char* line_format, const char* date_format, cons
     switch (selector) {
       case 'd': out += LocalTimeText(date_format, local); break;
       case 't': out += LocalTimeText(time_format, local); break;
-      case 'f': out += FileNameOf(source ? source : ""); break;
+      case 'f': out += FileNameOf(TextOrEmpty(source)); break;
       case 'n': out += std::to_string(line); break;
       case 'l': out += (level >= kLogDebug && level <= kLogError) ? kLevelNames[level] : ""; break;
       case 'm': out += message; break;

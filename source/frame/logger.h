@@ -4,6 +4,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <memory>
 #include <string>
 
 namespace qel {
@@ -17,6 +18,20 @@ inline constexpr const char* kSourceStyle = "nuklear_tool";
 
 // The plug-in makes and uses only logger 0; a few more slots cost nothing.
 inline constexpr int kLoggerSlots = 4;
+
+struct LoggerRecord {
+  int minimum_level = kLogDebug;
+  std::FILE* file = nullptr;
+  std::string line_format = "%d %t %f(%n): %l: %m\n";
+  std::string date_format = "%Y-%m-%d";
+  std::string time_format = "%H:%M:%S";
+};
+
+// The loggers, by id; a slot is empty until CreateLogger fills it. Kept in the plug-in's
+// state root.
+struct LoggerState {
+  std::unique_ptr<LoggerRecord> slots[kLoggerSlots];
+};
 
 // Makes logger `id` on an open file, which it then owns. A taken slot closes the file.
 void CreateLogger(int id, std::FILE* file);

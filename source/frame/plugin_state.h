@@ -1,30 +1,90 @@
-// Plug-in-wide state of the frame subsystem: made by Init1, kept for the life of the process.
-// Other subsystems keep their own state beside their code and reach the context from here.
+// The plug-in's state, all of it: one root object with a member per subsystem, made on first
+// use and kept for the life of the process (nothing is torn down). Every table, buffer and
+// flag the plug-in keeps between calls is reachable from State(); nothing else in the
+// plug-in keeps state of its own, except the host command table (frame/host_commands.cpp).
+//
+// Per-frame state lives in a `frame` member of the family that uses it, and
+// ResetFrameState() resets all of them at the end of each frame. A family's accessor
+// (Device(), Fonts(), Images(), Windows(), ...) is only a shorthand for its member here.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
+#include "device/clipboard.h"
+#include "device/input.h"
+#include "device/render_device.h"
+#include "fonts/font_atlas.h"
+#include "fonts/font_table.h"
+#include "fonts/glyph_ranges.h"
+#include "fonts/qel_font.h"
+#include "frame/logger.h"
+#include "images/image_table.h"
 #include "nuklear_config.h"
+#include "style/style_items.h"
+#include "widgets/layout.h"
+#include "widgets/windows.h"
 
 namespace qel {
 
-struct PluginState {
-  nk_context* ctx = nullptr;          // the one context; null until Init1
-  bool started = false;               // Init1 has run its one-time steps
-  std::string log_path = "nuklear.log";
-  int32_t interface_memblock = 0;     // 2048-byte block for results of several values
+// Start-up and the log file.
+struct FrameState {
+  std::string log_path = "nuklear.log";   // where the next Init1 opens the log
+  std::string open_log_path;              // the path logger 0 writes to, empty when none is open
+  int32_t interface_memblock = 0;         // 2048-byte block for results of several values
   bool interface_block_reported = false;  // its loss is logged once until it is usable again
-  struct nk_image placeholder{};             // what a failed image lookup shows
-  uint32_t window_extra_flags = 0;    // reset by Sync and Render
-  int32_t tree_counter = 0;           // makes tree ids unique within a frame
-  int32_t last_edit_event = 0;        // flags of the last EditString
+  struct nk_image placeholder{};          // what a failed image lookup shows
 };
 
-PluginState& Plugin();
+// TrueType fonts of the atlas, host-image fonts, and the table that names them all.
+struct FontsState {
+  FontTable table;
+  FontAtlasState atlas;
+  GlyphRangeState ranges;
+  QelFontList qel_fonts;
+};
+
+// The style system's tables.
+struct StyleState {
+  StyleItemTable items;
+};
+
+struct TreesState {
+  struct Frame {
+    int32_t counter = 0;  // makes tree ids unique within a frame
+  } frame;
+};
+
+struct EditingState {
+  int32_t last_event = 0;  // flags of the last EditString
+};
+
+struct PluginRoot {
+  LoggerState log;
+  FrameState frame;
+  RenderDevice device;  // owns the one nk_context
+  ClipboardState clipboard;
+  InputState input;
+  FontsState fonts;
+  ImagesState images;
+  StyleState style;
+  LayoutState layout;
+  WindowsState windows;
+  TreesState trees;
+  EditingState editing;
+};
+
+PluginRoot& State();
+
+// Puts every family's per-frame state back to its start; Sync and Render call it once the
+// frame is drawn.
+void ResetFrameState();
 
 // The context, or null before start-up. Every export starts from here.
-inline nk_context* Context() { return Plugin().ctx; }
+inline nk_context* Context() {
+  RenderDevice& device = State().device;
+  return device.initialised ? &device.context : nullptr;
+}
 
 // The context when a window is open to take a widget, else null. Widget exports do nothing
 // without one (Nuklear would only assert).

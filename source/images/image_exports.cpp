@@ -1,14 +1,11 @@
-// Exports that fill and test the image stores, the image widgets, and the image button whose
-// record comes from a host memblock.
+// Exports that fill and test the image stores, and the image widgets.
 #include <string>
 
+#include "frame/boundary.h"
 #include "frame/exports.h"
-#include "frame/host_commands.h"
 #include "frame/logger.h"
 #include "frame/plugin_state.h"
 #include "images/image_table.h"
-#include "widgets/buttons.h"
-#include "widgets/text.h"
 
 using namespace qel;
 
@@ -25,20 +22,10 @@ int32_t StoreNamedImage(const char* name, const struct nk_image& image) {
 }
 
 // The image widget: the record stretched over the next cell, tinted.
-void DrawImage(const struct nk_image& image, nk_color tint) {
+void DrawImageWidget(const struct nk_image& image, nk_color tint) {
   nk_context* ctx = WidgetContext();
   if (!ctx) return;
   nk_image_color(ctx, image, tint);
-}
-
-// The record at the start of a host memblock, or null (with an ERROR) when there is no such
-// block or it is shorter than a record.
-const uint8_t* MemblockImageBytes(int32_t memblock) {
-  const uint8_t* bytes = HostMemblockBytes(memblock, kImageRecordBytes);
-  if (!bytes)
-    QEL_LOG_ERROR(kSourcePlugin, "Memblock '%d' does not hold an image record of %d bytes.", memblock,
-                  kImageRecordBytes);
-  return bytes;
 }
 
 }  // namespace
@@ -55,7 +42,7 @@ int32_t ImageCreate2(int32_t host_image) {
   uint8_t bytes[kImageRecordBytes];
   EncodeImageRecord(MakeWholeImageRecord(host_image), bytes);
   WriteInterfaceBytes(0, bytes, kImageRecordBytes);
-  return Plugin().interface_memblock;
+  return State().frame.interface_memblock;
 }
 
 int32_t ImageToSlot0(int32_t slot, int32_t host_image, float x, float y, float w, float h) {
@@ -71,20 +58,10 @@ int32_t ImageExists0(int32_t slot) { return Images().slots.Exists(slot) ? 1 : 0;
 
 int32_t ImageExists1(const char* name) { return Images().named.Contains(TextOrEmpty(name)) ? 1 : 0; }
 
-void Image0(int32_t slot) { DrawImage(LookupImageSlot(slot), kWhite); }
+void Image0(int32_t slot) { DrawImageWidget(LookupImageSlot(slot), kWhite); }
 
-void Image1(const char* name) { DrawImage(LookupImageName(name), kWhite); }
+void Image1(const char* name) { DrawImageWidget(LookupImageName(name), kWhite); }
 
-void ImageColor0(int32_t slot, int32_t color) { DrawImage(LookupImageSlot(slot), UnpackColor(color)); }
+void ImageColor0(int32_t slot, int32_t color) { DrawImageWidget(LookupImageSlot(slot), UnpackColor(color)); }
 
-void ImageColor1(const char* name, int32_t color) { DrawImage(LookupImageName(name), UnpackColor(color)); }
-
-int32_t ButtonMemblockImage(int32_t memblock) {
-  nk_context* ctx = WidgetContext();
-  if (!ctx) return 0;
-  const uint8_t* bytes = MemblockImageBytes(memblock);
-  // A record from ImageCreate2 spans (0, 0, 65535, 65535): drawn as it is, the image would
-  // fill only a corner of the button and its edge pixels the rest.
-  const struct nk_image image = bytes ? FitRegionToImage(DecodeImageRecord(bytes)) : Plugin().placeholder;
-  return ConsumeClick(ctx, nk_button_image(ctx, image));
-}
+void ImageColor1(const char* name, int32_t color) { DrawImageWidget(LookupImageName(name), UnpackColor(color)); }

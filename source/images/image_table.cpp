@@ -4,21 +4,13 @@
 #include <cstring>
 #include <new>
 
+#include "frame/boundary.h"
 #include "frame/host_commands.h"
 #include "frame/logger.h"
 #include "frame/plugin_state.h"
 
 namespace qel {
 namespace {
-
-ImagesState g_images;
-
-void PutU16(uint8_t* out, nk_ushort value) {
-  out[0] = static_cast<uint8_t>(value & 0xFF);
-  out[1] = static_cast<uint8_t>(value >> 8);
-}
-
-nk_ushort GetU16(const uint8_t* in) { return static_cast<nk_ushort>(in[0] | (in[1] << 8)); }
 
 struct nk_image RecordOf(int32_t texture, float whole_w, float whole_h, float x, float y, float w, float h) {
   struct nk_image image = nk_image_id(texture);
@@ -39,7 +31,7 @@ struct nk_image ZeroImage() {
 
 }  // namespace
 
-ImagesState& Images() { return g_images; }
+ImagesState& Images() { return State().images; }
 
 nk_ushort ImageCoordinate(float value) {
   if (!std::isfinite(value)) return 0;
@@ -74,20 +66,17 @@ struct nk_image FitRegionToImage(struct nk_image image) {
 }
 
 void EncodeImageRecord(const struct nk_image& image, uint8_t out[kImageRecordBytes]) {
-  const uint32_t handle = static_cast<uint32_t>(image.handle.id);
-  for (int i = 0; i < 4; ++i) out[i] = static_cast<uint8_t>(handle >> (8 * i));
-  PutU16(out + 4, image.w);
-  PutU16(out + 6, image.h);
-  for (int i = 0; i < 4; ++i) PutU16(out + 8 + 2 * i, image.region[i]);
+  StoreU32(out, static_cast<uint32_t>(image.handle.id));
+  StoreU16(out + 4, image.w);
+  StoreU16(out + 6, image.h);
+  for (int i = 0; i < 4; ++i) StoreU16(out + 8 + 2 * i, image.region[i]);
 }
 
 struct nk_image DecodeImageRecord(const uint8_t in[kImageRecordBytes]) {
-  uint32_t handle = 0;
-  for (int i = 0; i < 4; ++i) handle |= static_cast<uint32_t>(in[i]) << (8 * i);
-  struct nk_image image = nk_image_id(static_cast<int>(handle));
-  image.w = GetU16(in + 4);
-  image.h = GetU16(in + 6);
-  for (int i = 0; i < 4; ++i) image.region[i] = GetU16(in + 8 + 2 * i);
+  struct nk_image image = nk_image_id(static_cast<int>(LoadU32(in)));
+  image.w = LoadU16(in + 4);
+  image.h = LoadU16(in + 6);
+  for (int i = 0; i < 4; ++i) image.region[i] = LoadU16(in + 8 + 2 * i);
   return image;
 }
 
@@ -122,16 +111,28 @@ bool ImageSlotTable::Exists(int32_t slot) const {
 }
 
 struct nk_image LookupImageSlot(int32_t slot) {
-  if (const struct nk_image* image = g_images.slots.Find(slot)) return *image;
+  if (const struct nk_image* image = Images().slots.Find(slot)) return *image;
   QEL_LOG_ERROR(kSourcePlugin, "Imageslot '%d' does not exists.", slot);
-  return Plugin().placeholder;
+  return State().frame.placeholder;
+}
+
+struct nk_image LookupImageMemblock(int32_t memblock) {
+  const uint8_t* bytes = HostMemblockBytes(memblock, kImageRecordBytes);
+  if (!bytes) {
+    QEL_LOG_ERROR(kSourcePlugin, "Memblock '%d' does not hold an image record of %d bytes.", memblock,
+                  kImageRecordBytes);
+    return State().frame.placeholder;
+  }
+  // A record from ImageCreate2 spans (0, 0, 65535, 65535): drawn as it is, the image would
+  // fill only a corner of a widget and its edge pixels the rest.
+  return FitRegionToImage(DecodeImageRecord(bytes));
 }
 
 struct nk_image LookupImageName(const char* name) {
-  const char* key = name ? name : "";
-  if (const struct nk_image* image = g_images.named.Find(key)) return *image;
+  const char* key = TextOrEmpty(name);
+  if (const struct nk_image* image = Images().named.Find(key)) return *image;
   QEL_LOG_ERROR(kSourcePlugin, "Image '%s' does not exists.", key);
-  return Plugin().placeholder;
+  return State().frame.placeholder;
 }
 
 }  // namespace qel

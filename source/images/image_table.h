@@ -1,5 +1,5 @@
 // Images the widgets draw: image records made from host images, the table of named images,
-// the table of numbered image slots, and the two lookups every image-taking export uses.
+// the table of numbered image slots, and the lookups every image-taking export uses.
 // A failed lookup is logged and yields the placeholder image (an opaque red square).
 #pragma once
 
@@ -71,5 +71,9 @@ struct nk_image LookupImageSlot(int32_t slot);
 // The record under the name; else logs "Image '%s' does not exists." and gives the
 // placeholder.
 struct nk_image LookupImageName(const char* name);
+// The record at the start of a host memblock, its region fitted to the image; else (no such
+// block, or one shorter than a record) logs "Memblock '%d' does not hold an image record of
+// %d bytes." and gives the placeholder.
+struct nk_image LookupImageMemblock(int32_t memblock);
 
 }  // namespace qel

@@ -1,5 +1,6 @@
 #include "images/subimages.h"
 
+#include "frame/boundary.h"
 #include "frame/host_commands.h"
 #include "frame/logger.h"
 
@@ -32,8 +33,8 @@ std::string SubimagesFileName(const std::string& image_file, bool* has_extension
 
 std::unique_ptr<SubimageTable> LoadSubimages(const char* image_file, const char* subimages_file, int32_t image_id) {
   HostCommandTable& host = HostCommands();
-  image_file = image_file ? image_file : "";
-  subimages_file = subimages_file ? subimages_file : "";
+  image_file = TextOrEmpty(image_file);
+  subimages_file = TextOrEmpty(subimages_file);
   image_id = LoadImage(image_file, image_id);
   if (!image_id) {
     QEL_LOG_ERROR(kSourcePlugin, "image '%s' could not be loaded.", image_file);
@@ -60,7 +61,7 @@ std::unique_ptr<SubimageTable> LoadSubimages(const char* image_file, const char*
       continue;
     }
     int32_t field[kFieldCount];
-    for (int n = 0; n < kFieldCount; ++n) field[n] = host.VAL_L_S(HostText(host.GETSTRINGTOKEN_S_S_S_L(line, kFieldSeparator, n + 1)));
+    for (int n = 0; n < kFieldCount; ++n) field[n] = host.VAL_L_S(TextOrEmpty(host.GETSTRINGTOKEN_S_S_S_L(line, kFieldSeparator, n + 1)));
     const int32_t code = field[0];
     if (code < 0 || code > 255) {
       QEL_LOG_WARN(kSourcePlugin, "character code %d in the subimages file '%s' at line %d is outside 0 to 255.", code,

@@ -1,5 +1,6 @@
 // Choosing the live style's font by the id it was registered under.
 #include "fonts/font_table.h"
+#include "frame/boundary.h"
 #include "frame/exports.h"
 #include "frame/logger.h"
 #include "frame/plugin_state.h"
@@ -7,7 +8,7 @@
 using namespace qel;
 
 void StyleSetFont(const char* id) {
-  const char* name = id ? id : "";
+  const char* name = TextOrEmpty(id);
   const nk_user_font* font = Fonts().Find(name);
   if (!font) {
     QEL_LOG_ERROR(kSourceStyle, "font id:'%s' not found.", name);

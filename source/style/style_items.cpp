@@ -4,15 +4,14 @@
 
 #include <algorithm>
 
+#include "frame/boundary.h"
 #include "frame/exports.h"
 #include "frame/logger.h"
+#include "frame/plugin_state.h"
 #include "images/image_table.h"
-#include "widgets/text.h"
 
 namespace qel {
 namespace {
-
-StyleItemTable g_style_items;
 
 // One axis of a region: the origin kept within the image, the length cut at its far edge.
 // In 64 bits, so that no int argument can overflow or wrap into the 16-bit fields.
@@ -93,9 +92,9 @@ bool ItemImage(const char* item_name, const char* image_name, int32_t x, int32_t
 
 }  // namespace
 
-StyleItemTable& StyleItems() { return g_style_items; }
+StyleItemTable& StyleItems() { return State().style.items; }
 
-const struct nk_style_item* FindStyleItem(const char* name) { return name ? g_style_items.Find(name) : nullptr; }
+const struct nk_style_item* FindStyleItem(const char* name) { return name ? StyleItems().Find(name) : nullptr; }
 
 }  // namespace qel
 

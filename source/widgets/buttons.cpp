@@ -5,10 +5,10 @@
 // [SECTION] button behaviour
 #include "widgets/buttons.h"
 
+#include "frame/boundary.h"
 #include "frame/exports.h"
 #include "frame/plugin_state.h"
 #include "images/image_table.h"
-#include "widgets/text.h"
 
 using namespace qel;
 
@@ -44,20 +44,20 @@ int32_t ButtonColor(int32_t color) {
 int32_t ButtonSymbol(int32_t symbol) {
   nk_context* ctx = WidgetContext();
   if (!ctx) return 0;
-  return ConsumeClick(ctx, nk_button_symbol(ctx, qel::ButtonSymbol(symbol)));
+  return ConsumeClick(ctx, nk_button_symbol(ctx, ToSymbolType(symbol)));
 }
 
 int32_t ButtonSymbolLabel(int32_t symbol, const char* label, int32_t alignment) {
   nk_context* ctx = WidgetContext();
   if (!ctx) return 0;
-  return ConsumeClick(ctx, nk_button_symbol_text(ctx, qel::ButtonSymbol(symbol), TextOrEmpty(label),
+  return ConsumeClick(ctx, nk_button_symbol_text(ctx, ToSymbolType(symbol), TextOrEmpty(label),
                                                  LabelLength(label), static_cast<nk_flags>(alignment)));
 }
 
 int32_t ButtonSymbolText(int32_t symbol, const char* text, int32_t length, int32_t alignment) {
   nk_context* ctx = WidgetContext();
   if (!ctx) return 0;
-  return ConsumeClick(ctx, nk_button_symbol_text(ctx, qel::ButtonSymbol(symbol), TextOrEmpty(text),
+  return ConsumeClick(ctx, nk_button_symbol_text(ctx, ToSymbolType(symbol), TextOrEmpty(text),
                                                  TextLength(text, length), static_cast<nk_flags>(alignment)));
 }
 
@@ -104,6 +104,13 @@ int32_t ButtonImageText0(int32_t slot, const char* text, int32_t length, int32_t
 int32_t ButtonImageText1(const char* name, const char* text, int32_t length, int32_t alignment) {
   const struct nk_image image = LookupImageName(name);
   return ImageTextButton(image, text, TextLength(text, length), alignment);
+}
+
+// Unlike the others, the record is read only when there is a button to draw.
+int32_t ButtonMemblockImage(int32_t memblock) {
+  nk_context* ctx = WidgetContext();
+  if (!ctx) return 0;
+  return ConsumeClick(ctx, nk_button_image(ctx, LookupImageMemblock(memblock)));
 }
 
 // [SECTION] button behaviour

@@ -23,7 +23,7 @@ inline nk_button_behavior ButtonBehavior(int32_t behavior) {
 
 // A symbol number as Nuklear takes it (numbers 0 to 36 with the modifier bits); a negative
 // number is no symbol.
-inline nk_symbol_type ButtonSymbol(int32_t symbol) {
+inline nk_symbol_type ToSymbolType(int32_t symbol) {
   return symbol < 0 ? NK_SYMBOL_NONE : static_cast<nk_symbol_type>(symbol);
 }
 

@@ -1,25 +1,34 @@
 #include "widgets/interface_results.h"
 
+#include "frame/boundary.h"
 #include "frame/plugin_state.h"
 
 namespace qel {
 
 int32_t WriteRectResult(struct nk_rect rect) {
-  const float values[4] = {rect.x, rect.y, rect.w, rect.h};
-  WriteInterfaceBytes(0, values, sizeof values);
-  return Plugin().interface_memblock;
+  uint8_t bytes[16];
+  StoreF32(bytes, rect.x);
+  StoreF32(bytes + 4, rect.y);
+  StoreF32(bytes + 8, rect.w);
+  StoreF32(bytes + 12, rect.h);
+  WriteInterfaceBytes(0, bytes, sizeof bytes);
+  return State().frame.interface_memblock;
 }
 
 int32_t WriteVec2Result(struct nk_vec2 vec) {
-  const float values[2] = {vec.x, vec.y};
-  WriteInterfaceBytes(0, values, sizeof values);
-  return Plugin().interface_memblock;
+  uint8_t bytes[8];
+  StoreF32(bytes, vec.x);
+  StoreF32(bytes + 4, vec.y);
+  WriteInterfaceBytes(0, bytes, sizeof bytes);
+  return State().frame.interface_memblock;
 }
 
 int32_t WriteScrollResult(uint32_t x, uint32_t y) {
-  const uint32_t values[2] = {x, y};
-  WriteInterfaceBytes(0, values, sizeof values);
-  return Plugin().interface_memblock;
+  uint8_t bytes[8];
+  StoreU32(bytes, x);
+  StoreU32(bytes + 4, y);
+  WriteInterfaceBytes(0, bytes, sizeof bytes);
+  return State().frame.interface_memblock;
 }
 
 }  // namespace qel

@@ -18,15 +18,13 @@
 namespace qel {
 namespace {
 
-LayoutState g_layout;
-
 bool IsRowSeparator(char c) { return c == ',' || c == ']' || c == '['; }
 
 nk_layout_format RowFormat(int32_t fmt) { return fmt != 0 ? NK_STATIC : NK_DYNAMIC; }
 
 }  // namespace
 
-LayoutState& Layout() { return g_layout; }
+LayoutState& Layout() { return State().layout; }
 
 // [SECTION] row ratio lists
 

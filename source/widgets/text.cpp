@@ -1,24 +1,7 @@
 // Text and labels.
-#include "widgets/text.h"
-
-#include <cstring>
-
+#include "frame/boundary.h"
 #include "frame/exports.h"
 #include "frame/plugin_state.h"
-
-namespace qel {
-
-int TextLength(const char* text, int32_t length) {
-  if (!text) return 0;
-  if (length < 0) return 0;  // refused quietly: the text exports have no error path
-  int used = 0;
-  while (used < length && text[used] != '\0') ++used;
-  return used;
-}
-
-int LabelLength(const char* text) { return text ? static_cast<int>(std::strlen(text)) : 0; }
-
-}  // namespace qel
 
 using namespace qel;
 

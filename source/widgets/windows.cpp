@@ -8,6 +8,7 @@
 #include "widgets/windows.h"
 
 #include "fonts/font_atlas.h"
+#include "frame/boundary.h"
 #include "frame/exports.h"
 #include "frame/host_commands.h"
 #include "frame/logger.h"
@@ -16,10 +17,6 @@
 
 namespace qel {
 namespace {
-
-WindowsState g_windows;
-
-const char* NameOrEmpty(const char* name) { return name ? name : ""; }
 
 nk_window* RootOf(nk_window* window) {
   while (window && window->parent) window = window->parent;
@@ -34,8 +31,9 @@ bool IsTopLevelWindow(const nk_context* ctx, const nk_window* window) {
 
 // The life number of a window object, 0 for one WindowBegin never made.
 uint32_t LifeOf(const nk_window* window) {
-  const auto it = g_windows.lives.find(window);
-  return it == g_windows.lives.end() ? 0 : it->second;
+  const auto& lives = Windows().lives;
+  const auto it = lives.find(window);
+  return it == lives.end() ? 0 : it->second;
 }
 
 constexpr nk_flags kGoneFlags = NK_WINDOW_HIDDEN | NK_WINDOW_CLOSED;
@@ -87,7 +85,7 @@ void SettleGoneWindow(nk_context* ctx, nk_window* window) {
 
 }  // namespace
 
-WindowsState& Windows() { return g_windows; }
+WindowsState& Windows() { return State().windows; }
 
 // [SECTION] stored handles
 
@@ -159,9 +157,9 @@ nk_panel* StoredHandleTable::Panel(int32_t index) const {
   return nullptr;
 }
 
-nk_command_buffer* StoredCanvas(int32_t index) { return g_windows.stored.Canvas(index); }
+nk_command_buffer* StoredCanvas(int32_t index) { return Windows().stored.Canvas(index); }
 
-nk_panel* StoredPanel(int32_t index) { return g_windows.stored.Panel(index); }
+nk_panel* StoredPanel(int32_t index) { return Windows().stored.Panel(index); }
 
 nk_panel* CurrentPanel(nk_context* ctx) {
   if (!ctx || !ctx->current) return nullptr;
@@ -191,12 +189,12 @@ int32_t BeginWindow(const char* name, const char* title, struct nk_rect bounds, 
   if (ctx->current) return 0;  // windows do not nest
   EnsureStyleFont();
   if (!ctx->style.font) {
-    QEL_LOG_ERROR(kSourcePlugin, "window '%s' cannot be drawn: there is no font.", NameOrEmpty(name));
+    QEL_LOG_ERROR(kSourcePlugin, "window '%s' cannot be drawn: there is no font.", TextOrEmpty(name));
     return 0;
   }
-  name = NameOrEmpty(name);
+  name = TextOrEmpty(name);
   title = title ? title : name;
-  nk_flags effective = static_cast<nk_flags>(flags) | Plugin().window_extra_flags;
+  nk_flags effective = static_cast<nk_flags>(flags) | Windows().frame.extra_flags;
   nk_window* existing = nk_window_find(ctx, name);
   // With no active window Nuklear makes the shown window it begins both the active one and
   // the list's end, without moving it there; move it first.
@@ -214,7 +212,8 @@ int32_t BeginWindow(const char* name, const char* title, struct nk_rect bounds, 
 
   const int32_t result = nk_begin_titled(ctx, name, title, bounds, effective) ? 1 : 0;
   nk_window* window = ctx->current;
-  if (window && window != existing) Windows().lives[window] = ++Windows().last_life;
+  WindowsState& windows = Windows();
+  if (window && window != existing) windows.lives[window] = ++windows.last_life;
   if (hold_still && window) {
     window->flags |= NK_WINDOW_MOVABLE;
     if (window->layout) window->layout->flags |= NK_WINDOW_MOVABLE;
@@ -224,7 +223,7 @@ int32_t BeginWindow(const char* name, const char* title, struct nk_rect bounds, 
   // takes no input at all, so it is read-only until its panel ends, which clears both bits
   // again (unless Nuklear made it read-only itself). The script's own flag keeps Nuklear's
   // meaning.
-  const bool after_closed = Plugin().window_extra_flags & NK_WINDOW_NO_INPUT;
+  const bool after_closed = windows.frame.extra_flags & NK_WINDOW_NO_INPUT;
   const bool panel_ends = window && window->layout && !(window->flags & NK_WINDOW_HIDDEN);
   if (after_closed && panel_ends && !(window->layout->flags & NK_WINDOW_ROM)) {
     constexpr nk_flags kReadOnlyThisFrame = NK_WINDOW_ROM | NK_WINDOW_REMOVE_ROM;
@@ -259,7 +258,7 @@ void WindowEnd() {
   const bool closed_by_button = panel && panel->type == NK_PANEL_WINDOW && (panel->flags & NK_WINDOW_HIDDEN) &&
                                 !(window->flags & NK_WINDOW_HIDDEN);
   nk_end(ctx);
-  if ((window->flags & NK_WINDOW_CLOSED) || closed_by_button) Plugin().window_extra_flags = NK_WINDOW_NO_INPUT;
+  if ((window->flags & NK_WINDOW_CLOSED) || closed_by_button) Windows().frame.extra_flags = NK_WINDOW_NO_INPUT;
   SettleGoneWindow(ctx, window);
 }
 
@@ -365,39 +364,39 @@ int32_t WindowIsAnyActive() {
 
 int32_t WindowIsActive(const char* name) {
   nk_context* ctx = Context();
-  return ctx && nk_window_is_active(ctx, NameOrEmpty(name)) ? 1 : 0;
+  return ctx && nk_window_is_active(ctx, TextOrEmpty(name)) ? 1 : 0;
 }
 
 int32_t WindowIsClosed(const char* name) {
   nk_context* ctx = Context();
   if (!ctx) return 1;
-  return nk_window_is_closed(ctx, NameOrEmpty(name)) ? 1 : 0;
+  return nk_window_is_closed(ctx, TextOrEmpty(name)) ? 1 : 0;
 }
 
 int32_t WindowIsHidden(const char* name) {
   nk_context* ctx = Context();
   if (!ctx) return 1;
-  return nk_window_is_hidden(ctx, NameOrEmpty(name));
+  return nk_window_is_hidden(ctx, TextOrEmpty(name));
 }
 
 int32_t WindowIsCollapsed(const char* name) {
   nk_context* ctx = Context();
   if (!ctx) return 0;
-  return nk_window_is_collapsed(ctx, NameOrEmpty(name));
+  return nk_window_is_collapsed(ctx, TextOrEmpty(name));
 }
 
 void WindowClose(const char* name) {
   nk_context* ctx = Context();
   if (!ctx) return;
-  nk_window* window = nk_window_find(ctx, NameOrEmpty(name));
+  nk_window* window = nk_window_find(ctx, TextOrEmpty(name));
   if (!window || window == ctx->current) return;
-  nk_window_close(ctx, NameOrEmpty(name));
+  nk_window_close(ctx, TextOrEmpty(name));
   SettleGoneWindow(ctx, window);
 }
 
 void WindowCollapse(const char* name, int32_t state) {
   nk_context* ctx = Context();
-  if (ctx) nk_window_collapse(ctx, NameOrEmpty(name), state == 0 ? NK_MINIMIZED : NK_MAXIMIZED);
+  if (ctx) nk_window_collapse(ctx, TextOrEmpty(name), state == 0 ? NK_MINIMIZED : NK_MAXIMIZED);
 }
 
 void WindowCollapseIf(const char* name, int32_t state, int32_t cond) {
@@ -407,8 +406,8 @@ void WindowCollapseIf(const char* name, int32_t state, int32_t cond) {
 void WindowShow(const char* name, int32_t state) {
   nk_context* ctx = Context();
   if (!ctx) return;
-  nk_window_show(ctx, NameOrEmpty(name), state == 0 ? NK_HIDDEN : NK_SHOWN);
-  SettleGoneWindow(ctx, nk_window_find(ctx, NameOrEmpty(name)));
+  nk_window_show(ctx, TextOrEmpty(name), state == 0 ? NK_HIDDEN : NK_SHOWN);
+  SettleGoneWindow(ctx, nk_window_find(ctx, TextOrEmpty(name)));
 }
 
 void WindowShowIf(const char* name, int32_t state, int32_t cond) {
@@ -418,24 +417,24 @@ void WindowShowIf(const char* name, int32_t state, int32_t cond) {
 void WindowSetBounds(const char* name, float x, float y, float w, float h) {
   nk_context* ctx = Context();
   if (!ctx) return;
-  nk_window* window = nk_window_find(ctx, NameOrEmpty(name));
+  nk_window* window = nk_window_find(ctx, TextOrEmpty(name));
   if (window) window->bounds = nk_rect(x, y, w, h);
 }
 
 void WindowSetPosition(const char* name, float x, float y) {
   nk_context* ctx = Context();
-  if (ctx) nk_window_set_position(ctx, NameOrEmpty(name), nk_vec2(x, y));
+  if (ctx) nk_window_set_position(ctx, TextOrEmpty(name), nk_vec2(x, y));
 }
 
 void WindowSetSize(const char* name, float w, float h) {
   nk_context* ctx = Context();
-  if (ctx) nk_window_set_size(ctx, NameOrEmpty(name), nk_vec2(w, h));
+  if (ctx) nk_window_set_size(ctx, TextOrEmpty(name), nk_vec2(w, h));
 }
 
 void WindowSetFocus(const char* name) {
   nk_context* ctx = Context();
   if (!ctx) return;
-  nk_window_set_focus(ctx, NameOrEmpty(name));
+  nk_window_set_focus(ctx, TextOrEmpty(name));
   SettleGoneWindow(ctx, ctx->active);  // a hidden window is not kept active
 }
 
@@ -448,7 +447,7 @@ void WindowSetScroll(int32_t x, int32_t y) {
 
 void WindowStore(int32_t index, const char* name) {
   nk_context* ctx = Context();
-  Windows().stored.StoreWindow(index, ctx ? nk_window_find(ctx, NameOrEmpty(name)) : nullptr);
+  Windows().stored.StoreWindow(index, ctx ? nk_window_find(ctx, TextOrEmpty(name)) : nullptr);
 }
 
 void WindowStoreCanvas(int32_t index) { Windows().stored.StoreCanvas(index, CurrentWindow()); }

@@ -56,6 +56,11 @@ struct WindowsState {
   // number, so an entry of an earlier window at the same address is told apart.
   std::unordered_map<const nk_window*, uint32_t> lives;
   uint32_t last_life = 0;
+  struct Frame {
+    // OR-ed into the flags of every window begun; WindowEnd sets NK_WINDOW_NO_INPUT after a
+    // closed window, so the windows after it take no input until the frame ends.
+    uint32_t extra_flags = 0;
+  } frame;
 };
 
 WindowsState& Windows();
