@@ -4,7 +4,7 @@
 
 #include "frame/exports.h"
 #include "frame/host_commands.h"
-#include "frame/logger.h"
+#include "frame/log_messages.h"
 #include "frame/plugin_state.h"
 #include "images/image_table.h"
 #include "widgets/buttons.h"
@@ -20,7 +20,7 @@ int32_t StoreNamedImage(const char* name, const struct nk_image& image) {
   const std::string key = TextOrEmpty(name);
   ImageTable& table = Images().named;
   if (table.Contains(key))
-    QEL_LOG_WARN(kSourcePlugin, "image '%s' already exists. '%s' will be overwritten.", key.c_str(), key.c_str());
+    QEL_LOG(ImageOverwritten, key.c_str(), key.c_str());
   return table.Put(key, image);
 }
 
@@ -36,8 +36,7 @@ void DrawImage(const struct nk_image& image, nk_color tint) {
 const uint8_t* MemblockImageBytes(int32_t memblock) {
   const uint8_t* bytes = HostMemblockBytes(memblock, kImageRecordBytes);
   if (!bytes)
-    QEL_LOG_ERROR(kSourcePlugin, "Memblock '%d' does not hold an image record of %d bytes.", memblock,
-                  kImageRecordBytes);
+    QEL_LOG(ImageRecordMemblockTooSmall, memblock, kImageRecordBytes);
   return bytes;
 }
 

@@ -11,6 +11,7 @@
 
 #include "frame/exports.h"
 #include "frame/host_commands.h"
+#include "frame/log_messages.h"
 #include "qelhost.h"
 
 namespace qel {
@@ -47,6 +48,20 @@ inline int LogCount(const std::string& log_path, const std::string& text) {
   const std::string log{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   int count = 0;
   for (size_t at = log.find(text); at != std::string::npos; at = log.find(text, at + 1)) ++count;
+  return count;
+}
+
+// How many lines of entry I the log named by `log_path` has, whatever the arguments.
+template <LogItem I>
+int LogCount(const std::string& log_path, LogTag<I>) {
+  std::ifstream in(LogFilePath(log_path));
+  const LogMessage& entry = MessageOf(I);
+  const std::string level = std::string(": ") + kLogLevelNames[entry.level] + ": ";
+  int count = 0;
+  for (std::string line; std::getline(in, line);) {
+    const size_t at = line.find(level);
+    if (at != std::string::npos && log_format::Matches(entry.format, line.substr(at + level.size()))) ++count;
+  }
   return count;
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "frame/export_table.h"
+#include "frame/log_messages.h"
 #include "qelhost.h"
 
 namespace qel {
@@ -78,6 +79,25 @@ class PluginTest : public ::testing::Test {
       }
     }
     return messages;
+  }
+  // The text an entry of the log list gives for these arguments (LogText() above would hide
+  // the library's overload inside tests).
+  template <LogItem I, class... A>
+  static std::string LogText(LogTag<I> entry, A... args) {
+    return ::qel::LogText(entry, args...);
+  }
+  // How many lines the log has of entry I, whatever its arguments.
+  template <LogItem I>
+  int LogCount(LogTag<I>) const {
+    const LogMessage& entry = MessageOf(I);
+    const std::string level = std::string(": ") + kLogLevelNames[entry.level] + ": ";
+    int count = 0;
+    std::istringstream in(LogText());
+    for (std::string line; std::getline(in, line);) {
+      const size_t at = line.find(level);
+      if (at != std::string::npos && log_format::Matches(entry.format, line.substr(at + level.size()))) ++count;
+    }
+    return count;
   }
   bool LogHas(const std::string& text) const { return LogText().find(text) != std::string::npos; }
   int LogCount(const std::string& text) const {
