@@ -290,6 +290,22 @@ inline bool Matches(const char* format, const std::string& text) {
 
 }  // namespace log_format
 
+// How many lines of `log` (in the default line format) are entry I, whatever its arguments.
+template <LogItem I>
+int CountLogLines(LogTag<I>, const std::string& log) {
+  const LogMessage& entry = MessageOf(I);
+  const std::string level = std::string(": ") + kLogLevelNames[entry.level] + ": ";
+  int count = 0;
+  for (size_t start = 0; start < log.size();) {
+    size_t end = log.find('\n', start);
+    if (end == std::string::npos) end = log.size();
+    const size_t at = log.find(level, start);
+    if (at < end && log_format::Matches(entry.format, log.substr(at + level.size(), end - at - level.size()))) ++count;
+    start = end + 1;
+  }
+  return count;
+}
+
 // Writes one entry of the list to logger 0. Use QEL_LOG.
 void LogEntry(const LogMessage& message, int line, ...);
 

@@ -53,16 +53,9 @@ inline int LogCount(const std::string& log_path, const std::string& text) {
 
 // How many lines of entry I the log named by `log_path` has, whatever the arguments.
 template <LogItem I>
-int LogCount(const std::string& log_path, LogTag<I>) {
+int LogCount(const std::string& log_path, LogTag<I> entry) {
   std::ifstream in(LogFilePath(log_path));
-  const LogMessage& entry = MessageOf(I);
-  const std::string level = std::string(": ") + kLogLevelNames[entry.level] + ": ";
-  int count = 0;
-  for (std::string line; std::getline(in, line);) {
-    const size_t at = line.find(level);
-    if (at != std::string::npos && log_format::Matches(entry.format, line.substr(at + level.size()))) ++count;
-  }
-  return count;
+  return CountLogLines(entry, std::string{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()});
 }
 
 }  // namespace qel

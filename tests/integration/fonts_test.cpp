@@ -202,19 +202,22 @@ TEST_F(Fonts, TheSystemFontFolderIsFoundThroughSystemRootThenWindirThenSystemDri
   setenv("SystemRoot", Media("root").c_str(), 1);
   setenv("windir", Media("nowhere").c_str(), 1);
   EXPECT_EQ(api().FontAtlasAddFromSystem("from root", "DejaVuSans.ttf", 16.0f), 1);
-  EXPECT_TRUE(LogHas(LogLevelAndText(msg::FontLoadAttempted, ("raw:" + Media("root") + "/Fonts/DejaVuSans.ttf").c_str())));
+  const std::string from_root = "raw:" + Media("root") + "/Fonts/DejaVuSans.ttf";
+  EXPECT_TRUE(LogHas(LogLevelAndText(msg::FontLoadAttempted, from_root.c_str())));
 
   // An empty SystemRoot counts as none; backslashes become slashes.
   setenv("SystemRoot", "", 1);
   setenv("windir", (Media("win") + "\\dir").c_str(), 1);
   EXPECT_EQ(api().FontAtlasAddFromSystem("from windir", "DejaVuSans.ttf", 16.0f), 1);
-  EXPECT_TRUE(LogHas(LogText(msg::FontLoadAttempted, ("raw:" + Media("win") + "/dir/Fonts/DejaVuSans.ttf").c_str())));
+  const std::string from_windir = "raw:" + Media("win") + "/dir/Fonts/DejaVuSans.ttf";
+  EXPECT_TRUE(LogHas(LogText(msg::FontLoadAttempted, from_windir.c_str())));
 
   unsetenv("SystemRoot");
   unsetenv("windir");
   setenv("SystemDrive", Media("drive").c_str(), 1);
   EXPECT_EQ(api().FontAtlasAddFromSystem("from drive", "DejaVuSans.ttf", 16.0f), 1);
-  EXPECT_TRUE(LogHas(LogText(msg::FontLoadAttempted, ("raw:" + Media("drive") + "/Windows/Fonts/DejaVuSans.ttf").c_str())));
+  const std::string from_drive = "raw:" + Media("drive") + "/Windows/Fonts/DejaVuSans.ttf";
+  EXPECT_TRUE(LogHas(LogText(msg::FontLoadAttempted, from_drive.c_str())));
   EXPECT_EQ(api().FontAtlasAddFromSystem("absent", "NoSuchFont.ttf", 16.0f), 0);
   EXPECT_EQ(api().FontAtlasAddFromSystem("from drive", "DejaVuSans.ttf", 16.0f), 0);
   EXPECT_TRUE(LogHas(LogText(msg::FontIdExists, "from drive")));

@@ -88,16 +88,8 @@ class PluginTest : public ::testing::Test {
   }
   // How many lines the log has of entry I, whatever its arguments.
   template <LogItem I>
-  int LogCount(LogTag<I>) const {
-    const LogMessage& entry = MessageOf(I);
-    const std::string level = std::string(": ") + kLogLevelNames[entry.level] + ": ";
-    int count = 0;
-    std::istringstream in(LogText());
-    for (std::string line; std::getline(in, line);) {
-      const size_t at = line.find(level);
-      if (at != std::string::npos && log_format::Matches(entry.format, line.substr(at + level.size()))) ++count;
-    }
-    return count;
+  int LogCount(LogTag<I> entry) const {
+    return CountLogLines(entry, LogText());
   }
   bool LogHas(const std::string& text) const { return LogText().find(text) != std::string::npos; }
   int LogCount(const std::string& text) const {

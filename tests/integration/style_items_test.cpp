@@ -36,7 +36,8 @@ TEST_F(StyleItems, EmptyNamesAndMissingImagesAreRefused) {
   const std::string log = LogText();
   const size_t at = log.find(LogText(msg::StyleItemNameEmpty));
   const std::string line = log.substr(log.rfind('\n', at) + 1, at - log.rfind('\n', at));
-  EXPECT_NE(line.find(std::string(" ") + MessageOf(LogItem::StyleItemNameEmpty).source + "("), std::string::npos) << line;
+  const std::string source = MessageOf(LogItem::StyleItemNameEmpty).source;
+  EXPECT_NE(line.find(" " + source + "("), std::string::npos) << line;
 
   EXPECT_EQ(api().StyleMakeItem2("a", "Sheet", 0, 0, 0, 0), 0);
   EXPECT_EQ(api().StyleMakeItem3("b", nullptr, 0, 0, 0, 0, 0, 0, 0, 0), 0);

@@ -119,5 +119,17 @@ TEST(LogFormat, MatchesTextOfAnyArgumentsAndNothingElse) {
     EXPECT_EQ(log_format::Matches(c.format, c.text), c.expected) << c.format << " / " << c.text;
 }
 
+TEST(LogFormat, LinesOfAnEntryAreCountedByLevelAndText) {
+  const std::string log =
+      "2024-01-01 10:00:00 image_table.cpp(1): ERROR: Imageslot '4' does not exists.\n"
+      "2024-01-01 10:00:00 image_table.cpp(2): WARN: Imageslot '5' does not exists.\n"          // other level
+      "2024-01-01 10:00:00 image_table.cpp(3): ERROR: Imageslot '6' does not exists. Again\n"   // other text
+      "2024-01-01 10:00:00 image_table.cpp(4): ERROR: Image '7' does not exists.\n"            // other entry
+      "2024-01-01 10:00:00 image_table.cpp(5): ERROR: Imageslot '-8' does not exists.";         // the last line
+  EXPECT_EQ(CountLogLines(msg::ImageSlotMissing, log), 2);
+  EXPECT_EQ(CountLogLines(msg::ImageMissing, log), 1);
+  EXPECT_EQ(CountLogLines(msg::ImageSlotMissing, ""), 0);
+}
+
 }  // namespace
 }  // namespace qel
