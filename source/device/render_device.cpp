@@ -6,7 +6,7 @@
 
 #include "device/clipboard.h"
 #include "frame/host_commands.h"
-#include "frame/logger.h"
+#include "frame/log_messages.h"
 #include "frame/plugin_state.h"
 
 namespace qel {
@@ -67,46 +67,46 @@ void CreateHostObjects(RenderDevice& d) {
 }
 
 void CreateDeviceObjects(RenderDevice& d) {
-  QEL_LOG_INFO(kSourceDevice, "get texture & buffers ...");
+  QEL_LOG(DeviceTextureAndBuffersSaved);
   GLint last_texture = 0, last_array_buffer = 0, last_element_buffer = 0, last_vertex_array = 0;
   glGetIntegerv(GL_TEXTURE_BINDING_2D, &last_texture);
   glGetIntegerv(GL_ARRAY_BUFFER_BINDING, &last_array_buffer);
   glGetIntegerv(GL_ELEMENT_ARRAY_BUFFER_BINDING, &last_element_buffer);
   glGetIntegerv(GL_VERTEX_ARRAY_BINDING, &last_vertex_array);
 
-  QEL_LOG_INFO(kSourceDevice, "create shader ...");
+  QEL_LOG(ShaderCreateStarted);
   nk_buffer_init_default(&d.commands);
-  QEL_LOG_INFO(kSourceDevice, "  nuklear init defaults done.");
+  QEL_LOG(ShaderCommandBufferReady);
 
   d.program = glCreateProgram();
   d.vertex_shader = glCreateShader(GL_VERTEX_SHADER);
   d.fragment_shader = glCreateShader(GL_FRAGMENT_SHADER);
-  QEL_LOG_INFO(kSourceDevice, "  nuklear create vertex, fragment program done.");
+  QEL_LOG(ShaderProgramCreated);
   glShaderSource(d.vertex_shader, 1, &kVertexShader, nullptr);
   glShaderSource(d.fragment_shader, 1, &kFragmentShader, nullptr);
-  QEL_LOG_INFO(kSourceDevice, "  nuklear set shader source done.");
+  QEL_LOG(ShaderSourceSet);
   glCompileShader(d.vertex_shader);
   glCompileShader(d.fragment_shader);
-  QEL_LOG_INFO(kSourceDevice, "  nuklear compile shader done.");
+  QEL_LOG(ShaderCompiled);
   GLint status = 0;
   glGetShaderiv(d.vertex_shader, GL_COMPILE_STATUS, &status);
   glGetShaderiv(d.fragment_shader, GL_COMPILE_STATUS, &status);
-  QEL_LOG_INFO(kSourceDevice, "  nuklear compile shader status done.");
+  QEL_LOG(ShaderCompileStatusRead);
   glAttachShader(d.program, d.vertex_shader);
   glAttachShader(d.program, d.fragment_shader);
   glLinkProgram(d.program);
-  QEL_LOG_INFO(kSourceDevice, "  nuklear link shader done.");
+  QEL_LOG(ShaderLinked);
   glGetProgramiv(d.program, GL_LINK_STATUS, &status);
-  QEL_LOG_INFO(kSourceDevice, "  nuklear link shader status done.");
+  QEL_LOG(ShaderLinkStatusRead);
 
-  QEL_LOG_INFO(kSourceDevice, "get uniforms from shader ...");
+  QEL_LOG(ShaderUniformsRead);
   d.uniform_texture = glGetUniformLocation(d.program, "Texture");
   d.uniform_projection = glGetUniformLocation(d.program, "ProjMtx");
   d.attribute_position = glGetAttribLocation(d.program, "Position");
   d.attribute_uv = glGetAttribLocation(d.program, "TexCoord");
   d.attribute_color = glGetAttribLocation(d.program, "Color");
 
-  QEL_LOG_INFO(kSourceDevice, "setup buffers ...");
+  QEL_LOG(DeviceBuffersSetUp);
   glGenBuffers(1, &d.vertex_buffer);
   glGenBuffers(1, &d.element_buffer);
   glGenVertexArrays(1, &d.vertex_array);
@@ -124,7 +124,7 @@ void CreateDeviceObjects(RenderDevice& d) {
   glVertexAttribPointer(static_cast<GLuint>(d.attribute_color), 4, GL_UNSIGNED_BYTE, GL_TRUE, stride,
                         reinterpret_cast<void*>(16));
 
-  QEL_LOG_INFO(kSourceDevice, "bind texture and buffers ...");
+  QEL_LOG(DeviceTextureAndBuffersRestored);
   glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(last_texture));
   glBindBuffer(GL_ARRAY_BUFFER, static_cast<GLuint>(last_array_buffer));
   glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLuint>(last_element_buffer));
@@ -197,7 +197,7 @@ bool ConvertFrame(RenderDevice& d, nk_anti_aliasing aa) {
       if (vertices) glUnmapBuffer(GL_ARRAY_BUFFER);
       if (elements) glUnmapBuffer(GL_ELEMENT_ARRAY_BUFFER);
       if (!d.warned_map_failed)
-        QEL_LOG_WARN(kSourceDevice, "could not map the vertex or element buffer (GL error 0x%x); frames are not drawn.",
+        QEL_LOG(DeviceBufferMapFailed,
                      static_cast<unsigned>(glGetError()));
       d.warned_map_failed = true;
       return false;
@@ -228,7 +228,7 @@ bool ConvertFrame(RenderDevice& d, nk_anti_aliasing aa) {
       }
       d.last_frame_clipped = true;
       if (!d.warned_frame_too_large) {
-        QEL_LOG_WARN(kSourceDevice, "frame too large to draw: more than %u vertices or %u indices; drawing what fits.",
+        QEL_LOG(FrameTooLarge,
                      static_cast<unsigned>(kMaxVertices),
                      static_cast<unsigned>(kMaxElementBytes / sizeof(nk_draw_index)));
         d.warned_frame_too_large = true;
@@ -256,31 +256,31 @@ void MakeProjection(float width, float height, float out[16]) {
 
 nk_context* InitialiseDevice() {
   RenderDevice& d = Device();
-  QEL_LOG_INFO(kSourceDevice, "log file is set to '%s'", State().frame.log_path.c_str());
-  QEL_LOG_INFO(kSourceDevice, "running nuklear ui V:%s", "2021-02-01");
-  QEL_LOG_INFO(kSourceDevice, "init glew ...");
+  QEL_LOG(LogFileLocation, State().frame.log_path.c_str());
+  QEL_LOG(NuklearVersion, "2021-02-01");
+  QEL_LOG(GlewInitStarted);
   glewExperimental = GL_TRUE;
   if (glewInit() != GLEW_OK) {
-    QEL_LOG_ERROR(kSourceDevice, "Failed to setup GLEW!");
+    QEL_LOG(GlewSetupFailed);
     std::exit(1);
   }
   glGetError();  // GLEW's probing may leave an error behind in a core context
-  QEL_LOG_INFO(kSourceDevice, "glew initialized.");
-  QEL_LOG_INFO(kSourceDevice, "gl vendor: %s", GlText(GL_VENDOR));
-  QEL_LOG_INFO(kSourceDevice, "gl renderer: %s", GlText(GL_RENDERER));
-  QEL_LOG_INFO(kSourceDevice, "gl version: %s", GlText(GL_VERSION));
-  QEL_LOG_INFO(kSourceDevice, "gl shader Version: %s", GlText(GL_SHADING_LANGUAGE_VERSION));
+  QEL_LOG(GlewInitialised);
+  QEL_LOG(GlVendor, GlText(GL_VENDOR));
+  QEL_LOG(GlRenderer, GlText(GL_RENDERER));
+  QEL_LOG(GlVersion, GlText(GL_VERSION));
+  QEL_LOG(GlShaderVersion, GlText(GL_SHADING_LANGUAGE_VERSION));
 
   CreateHostObjects(d);
 
-  QEL_LOG_INFO(kSourceDevice, "init nuklear context ...");
+  QEL_LOG(ContextInitStarted);
   nk_init_default(&d.context, nullptr);
-  QEL_LOG_INFO(kSourceDevice, "context created.");
+  QEL_LOG(ContextCreated);
   InstallClipboard(&d.context);
 
-  QEL_LOG_INFO(kSourceDevice, "create device ...");
+  QEL_LOG(DeviceCreateStarted);
   CreateDeviceObjects(d);
-  QEL_LOG_INFO(kSourceDevice, "device created.");
+  QEL_LOG(DeviceCreated);
   d.initialised = true;
 
   HostCommands().CLEARSCREEN_0_0();

@@ -6,7 +6,7 @@
 #include "fonts/font_table.h"
 #include "fonts/glyph_ranges.h"
 #include "frame/exports.h"
-#include "frame/logger.h"
+#include "frame/log_messages.h"
 #include "frame/plugin_state.h"
 
 namespace qel {
@@ -89,7 +89,7 @@ void EnsureStyleFont() {
   const FontAtlasState& state = FontAtlas();
   if (!state.baked_once) {
     if (state.open) return;  // fonts are being added; the stash's end settles it
-    QEL_LOG_WARN(kSourceDevice, "no fonts were baked; using the built-in font.");
+    QEL_LOG(AtlasNothingBaked);
     FontStashBegin();
     FontStashEnd();
     if (chosen) nk_style_set_font(ctx, chosen);  // keep a font the script already chose
@@ -107,7 +107,7 @@ void FontStashBegin() {
   // keep drawing with its texture.
   FontAtlasState& state = FontAtlas();
   if (state.open)
-    QEL_LOG_WARN(kSourceDevice, "a font stash was still open; the fonts added to it will never be baked.");
+    QEL_LOG(AtlasStashStillOpen);
   nk_font_atlas_init_default(&state.atlas);
   nk_font_atlas_begin(&state.atlas);
   state.open = &state.atlas;
@@ -123,7 +123,7 @@ void FontStashEnd() {
   bool baked = pixels != nullptr;
   if (baked && !FitsTexture(width, height)) {
     // Uploading it would fail and leave every glyph sampling an empty texture.
-    QEL_LOG_WARN(kSourceDevice, "the font atlas of %dx%d pixels is larger than the largest texture (%d).", width,
+    QEL_LOG(AtlasLargerThanTexture, width,
                  height, MaxTextureSize());
     baked = false;
     for (nk_cursor& cursor : atlas.cursors) cursor = nk_cursor{};  // as a bake that failed leaves them
@@ -131,7 +131,7 @@ void FontStashEnd() {
   // A failed bake still gives the device a texture: one white pixel, so shapes keep drawing.
   static const uint32_t kWhitePixel = 0xFFFFFFFFu;
   if (!baked) {
-    QEL_LOG_WARN(kSourceDevice, "An error has occurred when baking the fonts.");
+    QEL_LOG(AtlasBakeFailed);
     pixels = &kWhitePixel;
     width = height = 1;
   }

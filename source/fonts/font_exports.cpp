@@ -17,7 +17,7 @@
 #include "frame/boundary.h"
 #include "frame/exports.h"
 #include "frame/host_commands.h"
-#include "frame/logger.h"
+#include "frame/log_messages.h"
 #include "images/subimages.h"
 
 namespace qel {
@@ -27,24 +27,24 @@ constexpr float kMaxFontSize = 32768.0f;  // the atlas's greatest height in pixe
 
 bool IdIsTaken(const char* id) {
   if (!Fonts().Has(id)) return false;
-  QEL_LOG_ERROR(kSourcePlugin, "font id already exists '%s'. new font cannot be created.", id);
+  QEL_LOG(FontIdExists, id);
   return true;
 }
 
 // What every TrueType add needs before it reads a file: an open atlas and a usable size.
 bool CanAddTrueType(const char* id, float size) {
   if (!FontAtlas().open) {
-    QEL_LOG_ERROR(kSourcePlugin, "no font atlas is open (FontStashBegin). font '%s' cannot be created.", id);
+    QEL_LOG(FontStashNotOpen, id);
     return false;
   }
   if (!(size > 0.0f)) {
-    QEL_LOG_ERROR(kSourcePlugin, "font size %g is not above 0. font '%s' cannot be created.", static_cast<double>(size), id);
+    QEL_LOG(FontSizeNotPositive, static_cast<double>(size), id);
     return false;
   }
   // A line taller than the tallest atlas can never be baked, and the baker's arithmetic is
   // not made for such scales (an infinite size would bake NaN glyphs).
   if (!(size <= kMaxFontSize)) {
-    QEL_LOG_ERROR(kSourcePlugin, "font size %g is above %g. font '%s' cannot be created.", static_cast<double>(size),
+    QEL_LOG(FontSizeTooLarge, static_cast<double>(size),
                   static_cast<double>(kMaxFontSize), id);
     return false;
   }
@@ -55,16 +55,16 @@ bool CanAddTrueType(const char* id, float size) {
 // copy, so a refused file costs no atlas memory.
 void* CopyFontBytes(const void* source, size_t size, const char* path) {
   if (!source || size == 0) {
-    QEL_LOG_ERROR(kSourcePlugin, "font file '%s' is empty. new font cannot be created.", path);
+    QEL_LOG(FontFileEmpty, path);
     return nullptr;
   }
   if (!LooksLikeTrueType(source, size)) {
-    QEL_LOG_ERROR(kSourcePlugin, "font file '%s' is not a TrueType font. new font cannot be created.", path);
+    QEL_LOG(FontFileNotTrueType, path);
     return nullptr;
   }
   void* copy = AllocateFontBytes(size);
   if (!copy) {
-    QEL_LOG_ERROR(kSourcePlugin, "no memory for font file '%s'. new font cannot be created.", path);
+    QEL_LOG(FontFileNoMemory, path);
     return nullptr;
   }
   std::memcpy(copy, source, size);
@@ -76,7 +76,7 @@ void* LoadThroughHost(const char* path, size_t& size) {
   size = 0;
   HostCommandTable& host = HostCommands();
   if (!host.GETFILEEXISTS_L_S(path)) {
-    QEL_LOG_ERROR(kSourcePlugin, "font file not exists '%s'. new font cannot be created.", path);
+    QEL_LOG(FontFileMissing, path);
     return nullptr;
   }
   const int32_t memblock = host.CREATEMEMBLOCKFROMFILE_L_S(path);
@@ -104,7 +104,7 @@ void* LoadFromDisk(const char* path, size_t& size) {
     std::fclose(file);
   }
   if (!read) {
-    QEL_LOG_ERROR(kSourcePlugin, "font file '%s' cannot be read. new font cannot be created.", path);
+    QEL_LOG(FontFileUnreadable, path);
     return nullptr;
   }
   void* copy = CopyFontBytes(bytes.data(), bytes.size(), path);
@@ -130,14 +130,14 @@ int32_t FontAtlasAddFromFile(const char* id, const char* path, float size) {
   id = TextOrEmpty(id);
   if (IdIsTaken(id)) return 0;
   if (!path || !*path) {
-    QEL_LOG_ERROR(kSourcePlugin, "font file name is empty. font '%s' cannot be created.", id);
+    QEL_LOG(FontFileNameEmpty, id);
     return 0;
   }
   if (!CanAddTrueType(id, size)) return 0;
   size_t bytes = 0;
   void* data = LoadThroughHost(path, bytes);
   if (!data) return 0;
-  QEL_LOG_INFO(kSourcePlugin, "font '%s' loaded", path);
+  QEL_LOG(FontLoaded, path);
   nk_font* font = AddAtlasFont(data, bytes, size);
   if (!font) return 0;
   Fonts().Register(id, &font->handle);
@@ -147,7 +147,7 @@ int32_t FontAtlasAddFromFile(const char* id, const char* path, float size) {
 int32_t FontAtlasAddFromSystem(const char* id, const char* file, float size) {
   const std::string raw = "raw:" + SystemFontFolder() + TextOrEmpty(file);
   const std::string path = TextOrEmpty(HostCommands().REPLACESTRING_S_S_S_S_L(raw.c_str(), "\\", "/", -1));
-  QEL_LOG_INFO(kSourcePlugin, "attempt to load font '%s'", path.c_str());
+  QEL_LOG(FontLoadAttempted, path.c_str());
   return FontAtlasAddFromFile(id, path.c_str(), size);
 }
 
@@ -157,7 +157,7 @@ void FontAddFromFile(const char* id, const char* path, float size) {
   if (Fonts().Has(id)) return;  // unlike the atlas adds, a taken id is passed over in silence
   const std::string raw = std::string("raw:") + path;
   if (!HostCommands().GETFILEEXISTS_L_S(raw.c_str())) {
-    QEL_LOG_ERROR(kSourcePlugin, "font file not exists '%s'. new font cannot be created.", path);
+    QEL_LOG(FontFileMissing, path);
     return;
   }
   if (!CanAddTrueType(id, size)) return;
@@ -166,7 +166,7 @@ void FontAddFromFile(const char* id, const char* path, float size) {
   if (!data) return;
   nk_font* font = AddAtlasFont(data, bytes, size);
   if (!font) return;
-  QEL_LOG_INFO(kSourcePlugin, "load font handle 0x%" PRIXPTR, reinterpret_cast<uintptr_t>(&font->handle));
+  QEL_LOG(FontHandleLoaded, reinterpret_cast<uintptr_t>(&font->handle));
   Fonts().Register(id, &font->handle);
 }
 
@@ -176,19 +176,19 @@ int32_t FontAtlasAddQelFont0(int32_t slot, const char* id, const char* image_fil
   if (IdIsTaken(id)) return 0;
   HostCommandTable& host = HostCommands();
   if (!host.GETFILEEXISTS_L_S(image_file)) {
-    QEL_LOG_ERROR(kSourcePlugin, "file not exists '%s'. new font cannot be created.", image_file);
+    QEL_LOG(FontImageFileMissing, image_file);
     return 0;
   }
   // A name too short to end in an extension has no companion file, whatever exists.
   bool has_extension = false;
   const std::string subimages = SubimagesFileName(image_file, &has_extension);
   if (!has_extension || !host.GETFILEEXISTS_L_S(subimages.c_str())) {
-    QEL_LOG_ERROR(kSourcePlugin, "subimages file not exists '%s'. new font cannot be created.", subimages.c_str());
+    QEL_LOG(FontSubimagesFileMissing, subimages.c_str());
     return 0;
   }
   std::unique_ptr<SubimageTable> table = LoadSubimages(image_file, subimages.c_str(), slot);
   if (!table) {
-    QEL_LOG_ERROR(kSourcePlugin, "image of font '%s' could not be loaded. new font cannot be created.", id);
+    QEL_LOG(FontImageNotLoaded, id);
     return 0;
   }
   const int32_t image = table->image_id;
@@ -202,10 +202,10 @@ void FontAddGlyphRange(uint32_t first, uint32_t last) {
   switch (AddGlyphRange(GlyphRanges(), first, last)) {
     case GlyphRangeResult::kAdded: break;
     case GlyphRangeResult::kInvalid:
-      QEL_LOG_WARN(kSourcePlugin, "glyph range 0x%X-0x%X is not a range of characters. it is ignored.", first, last);
+      QEL_LOG(GlyphRangeInvalid, first, last);
       break;
     case GlyphRangeResult::kFull:
-      QEL_LOG_WARN(kSourcePlugin, "glyph ranges are full (%d ranges). range 0x%X-0x%X is ignored.", kMaxGlyphRanges,
+      QEL_LOG(GlyphRangesFull, kMaxGlyphRanges,
                    first, last);
       break;
   }

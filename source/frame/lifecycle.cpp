@@ -8,7 +8,7 @@
 #include "frame/exports.h"
 #include "frame/host_commands.h"
 #include "frame/log_messages.h"
-#include "frame/logger.h"
+#include "frame/log_messages.h"
 #include "frame/plugin_state.h"
 #include "frame/theme.h"
 
@@ -37,9 +37,7 @@ void OpenLog() {
 
 void LogMissingHostCommands() {
   if (!HostCommandsReceived()) {
-    QEL_LOG_ERROR(kSourcePlugin,
-                  "the host command table was never received (ReceiveQELPtr was not called); every host command "
-                  "is missing and answers neutrally.");
+    QEL_LOG(HostTableNeverReceived);
     return;
   }
   const std::vector<std::string>& missing = MissingHostCommands();
@@ -49,8 +47,7 @@ void LogMissingHostCommands() {
     if (!names.empty()) names += ", ";
     names += name;
   }
-  QEL_LOG_ERROR(kSourcePlugin, "the host does not provide %u command(s); their use answers neutrally: %s",
-                static_cast<unsigned>(missing.size()), names.c_str());
+  QEL_LOG(HostCommandsMissing, static_cast<unsigned>(missing.size()), names.c_str());
 }
 
 // A repeated Init1 gives the chosen mode's style from scratch: modes up to 0 go back to the
@@ -93,7 +90,7 @@ bool WriteInterfaceBytes(int32_t offset, const void* data, int32_t size) {
   uint8_t* bytes = HostMemblockBytes(block, static_cast<int64_t>(offset) + size);
   if (!bytes) {
     if (!p.interface_block_reported)
-      QEL_LOG_ERROR(kSourcePlugin, "interface memblock %d is missing or too small; results are not written.", block);
+      QEL_LOG(InterfaceMemblockMissing, block);
     p.interface_block_reported = true;
     return false;
   }

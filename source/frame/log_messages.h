@@ -5,8 +5,10 @@
 #pragma once
 
 #include <cinttypes>
+#include <cstdarg>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <type_traits>
 
@@ -18,7 +20,108 @@
 // "nuklear_tool" (style system).
 #define QEL_LOG_MESSAGES(X)                                                                             \
   /* [SECTION] lifecycle */                                                                             \
-  X(PluginInitialisation, kLogInfo, kSourcePlugin, "plugin initialisation ...")
+  X(PluginInitialisation, kLogInfo, kSourcePlugin, "plugin initialisation ...")                         \
+  X(HostTableNeverReceived, kLogError, kSourcePlugin,                                                   \
+    "the host command table was never received (ReceiveQELPtr was not called); every host command is "  \
+    "missing and answers neutrally.")                                                                   \
+  X(HostCommandsMissing, kLogError, kSourcePlugin,                                                      \
+    "the host does not provide %u command(s); their use answers neutrally: %s")                         \
+  X(InterfaceMemblockMissing, kLogError, kSourcePlugin,                                                 \
+    "interface memblock %d is missing or too small; results are not written.")                          \
+  /* [SECTION] device */                                                                                \
+  X(LogFileLocation, kLogInfo, kSourceDevice, "log file is set to '%s'")                                \
+  X(NuklearVersion, kLogInfo, kSourceDevice, "running nuklear ui V:%s")                                 \
+  X(GlewInitStarted, kLogInfo, kSourceDevice, "init glew ...")                                          \
+  X(GlewSetupFailed, kLogError, kSourceDevice, "Failed to setup GLEW!")                                 \
+  X(GlewInitialised, kLogInfo, kSourceDevice, "glew initialized.")                                      \
+  X(GlVendor, kLogInfo, kSourceDevice, "gl vendor: %s")                                                 \
+  X(GlRenderer, kLogInfo, kSourceDevice, "gl renderer: %s")                                             \
+  X(GlVersion, kLogInfo, kSourceDevice, "gl version: %s")                                               \
+  X(GlShaderVersion, kLogInfo, kSourceDevice, "gl shader Version: %s")                                  \
+  X(ContextInitStarted, kLogInfo, kSourceDevice, "init nuklear context ...")                            \
+  X(ContextCreated, kLogInfo, kSourceDevice, "context created.")                                        \
+  X(DeviceCreateStarted, kLogInfo, kSourceDevice, "create device ...")                                  \
+  X(DeviceTextureAndBuffersSaved, kLogInfo, kSourceDevice, "get texture & buffers ...")                 \
+  X(ShaderCreateStarted, kLogInfo, kSourceDevice, "create shader ...")                                  \
+  X(ShaderCommandBufferReady, kLogInfo, kSourceDevice, "  nuklear init defaults done.")                 \
+  X(ShaderProgramCreated, kLogInfo, kSourceDevice, "  nuklear create vertex, fragment program done.")   \
+  X(ShaderSourceSet, kLogInfo, kSourceDevice, "  nuklear set shader source done.")                      \
+  X(ShaderCompiled, kLogInfo, kSourceDevice, "  nuklear compile shader done.")                          \
+  X(ShaderCompileStatusRead, kLogInfo, kSourceDevice, "  nuklear compile shader status done.")          \
+  X(ShaderLinked, kLogInfo, kSourceDevice, "  nuklear link shader done.")                               \
+  X(ShaderLinkStatusRead, kLogInfo, kSourceDevice, "  nuklear link shader status done.")                \
+  X(ShaderUniformsRead, kLogInfo, kSourceDevice, "get uniforms from shader ...")                        \
+  X(DeviceBuffersSetUp, kLogInfo, kSourceDevice, "setup buffers ...")                                   \
+  X(DeviceTextureAndBuffersRestored, kLogInfo, kSourceDevice, "bind texture and buffers ...")           \
+  X(DeviceCreated, kLogInfo, kSourceDevice, "device created.")                                          \
+  X(DeviceBufferMapFailed, kLogWarn, kSourceDevice,                                                     \
+    "could not map the vertex or element buffer (GL error 0x%x); frames are not drawn.")                \
+  X(FrameTooLarge, kLogWarn, kSourceDevice,                                                             \
+    "frame too large to draw: more than %u vertices or %u indices; drawing what fits.")                 \
+  /* [SECTION] font atlas */                                                                            \
+  X(AtlasNothingBaked, kLogWarn, kSourceDevice, "no fonts were baked; using the built-in font.")        \
+  X(AtlasStashStillOpen, kLogWarn, kSourceDevice,                                                       \
+    "a font stash was still open; the fonts added to it will never be baked.")                          \
+  X(AtlasLargerThanTexture, kLogWarn, kSourceDevice,                                                    \
+    "the font atlas of %dx%d pixels is larger than the largest texture (%d).")                          \
+  X(AtlasBakeFailed, kLogWarn, kSourceDevice, "An error has occurred when baking the fonts.")           \
+  /* [SECTION] fonts */                                                                                 \
+  X(FontIdExists, kLogError, kSourcePlugin, "font id already exists '%s'. new font cannot be created.") \
+  X(FontStashNotOpen, kLogError, kSourcePlugin,                                                         \
+    "no font atlas is open (FontStashBegin). font '%s' cannot be created.")                             \
+  X(FontSizeNotPositive, kLogError, kSourcePlugin,                                                      \
+    "font size %g is not above 0. font '%s' cannot be created.")                                        \
+  X(FontSizeTooLarge, kLogError, kSourcePlugin,                                                         \
+    "font size %g is above %g. font '%s' cannot be created.")                                           \
+  X(FontFileNameEmpty, kLogError, kSourcePlugin,                                                        \
+    "font file name is empty. font '%s' cannot be created.")                                            \
+  X(FontFileMissing, kLogError, kSourcePlugin,                                                          \
+    "font file not exists '%s'. new font cannot be created.")                                           \
+  X(FontFileUnreadable, kLogError, kSourcePlugin,                                                       \
+    "font file '%s' cannot be read. new font cannot be created.")                                       \
+  X(FontFileEmpty, kLogError, kSourcePlugin, "font file '%s' is empty. new font cannot be created.")    \
+  X(FontFileNotTrueType, kLogError, kSourcePlugin,                                                      \
+    "font file '%s' is not a TrueType font. new font cannot be created.")                               \
+  X(FontFileNoMemory, kLogError, kSourcePlugin,                                                         \
+    "no memory for font file '%s'. new font cannot be created.")                                        \
+  X(FontLoadAttempted, kLogInfo, kSourcePlugin, "attempt to load font '%s'")                            \
+  X(FontLoaded, kLogInfo, kSourcePlugin, "font '%s' loaded")                                            \
+  X(FontHandleLoaded, kLogInfo, kSourcePlugin, "load font handle 0x%" PRIXPTR)                          \
+  X(FontImageFileMissing, kLogError, kSourcePlugin,                                                     \
+    "file not exists '%s'. new font cannot be created.")                                                \
+  X(FontSubimagesFileMissing, kLogError, kSourcePlugin,                                                 \
+    "subimages file not exists '%s'. new font cannot be created.")                                      \
+  X(FontImageNotLoaded, kLogError, kSourcePlugin,                                                       \
+    "image of font '%s' could not be loaded. new font cannot be created.")                              \
+  X(GlyphRangeInvalid, kLogWarn, kSourcePlugin,                                                         \
+    "glyph range 0x%X-0x%X is not a range of characters. it is ignored.")                               \
+  X(GlyphRangesFull, kLogWarn, kSourcePlugin,                                                           \
+    "glyph ranges are full (%d ranges). range 0x%X-0x%X is ignored.")                                   \
+  /* [SECTION] images */                                                                                \
+  X(ImageOverwritten, kLogWarn, kSourcePlugin, "image '%s' already exists. '%s' will be overwritten.")  \
+  X(ImageMissing, kLogError, kSourcePlugin, "Image '%s' does not exists.")                              \
+  X(ImageRecordMemblockTooSmall, kLogError, kSourcePlugin,                                              \
+    "Memblock '%d' does not hold an image record of %d bytes.")                                         \
+  X(ImageSlotBeyondLast, kLogError, kSourcePlugin,                                                      \
+    "Imageslot '%d' is beyond the last slot %d; nothing is stored.")                                    \
+  X(ImageSlotNoMemory, kLogError, kSourcePlugin, "Imageslot '%d' cannot be made: out of memory.")       \
+  X(ImageSlotMissing, kLogError, kSourcePlugin, "Imageslot '%d' does not exists.")                      \
+  X(SubimagesImageNotLoaded, kLogError, kSourcePlugin, "image '%s' could not be loaded.")               \
+  X(SubimagesTokenCountWrong, kLogWarn, kSourcePlugin,                                                  \
+    "number of tokens in the subimages file '%s' at line %d is incorrect.")                             \
+  X(SubimagesCodeOutOfRange, kLogWarn, kSourcePlugin,                                                   \
+    "character code %d in the subimages file '%s' at line %d is outside 0 to 255.")                     \
+  /* [SECTION] style fonts */                                                                           \
+  X(StyleFontMissing, kLogError, kSourceStyle, "font id:'%s' not found.")                               \
+  /* [SECTION] style items */                                                                           \
+  X(StyleItemOverwritten, kLogWarn, kSourcePlugin,                                                      \
+    "style item '%s' exist in style map. style will be overwritten.")                                   \
+  X(StyleItemNameEmpty, kLogError, kSourcePlugin, "name is empty.")                                     \
+  X(StyleItemImageMissing, kLogError, kSourcePlugin, "image '%s' does not exists.")                     \
+  X(StyleItemRegionCut, kLogWarn, kSourcePlugin,                                                        \
+    "style item '%s': region lies outside image '%s'; it is cut to the image.")                         \
+  /* [SECTION] windows */                                                                               \
+  X(WindowWithoutFont, kLogError, kSourcePlugin, "window '%s' cannot be drawn: there is no font.")
 
 namespace qel {
 
@@ -149,7 +252,59 @@ constexpr bool Accepts(const char* format) {
   return used == count;
 }
 
+// Whether `text` is what `format` gives for some arguments: the format's fixed pieces in
+// order, each conversion standing for any text. For tests that cannot know an argument.
+inline bool Matches(const char* format, const std::string& text) {
+  std::string pieces[16];
+  size_t count = 1;
+  for (const char* p = format; *p; ++p) {
+    if (*p != '%') {
+      pieces[count - 1] += *p;
+      continue;
+    }
+    if (*++p == '%') {
+      pieces[count - 1] += '%';
+      continue;
+    }
+    while (*p == '-' || *p == '+' || *p == ' ' || *p == '#' || *p == '.' || *p == '*' || (*p >= '0' && *p <= '9') ||
+           *p == 'h' || *p == 'l' || *p == 'L' || *p == 'z' || *p == 'j' || *p == 't' || *p == 'I')
+      ++p;
+    if (!*p || count == sizeof pieces / sizeof pieces[0]) return false;
+    ++count;
+  }
+  const std::string& first = pieces[0];
+  const std::string& last = pieces[count - 1];
+  if (count == 1) return text == first;
+  if (text.size() < first.size() + last.size() || text.compare(0, first.size(), first) != 0 ||
+      text.compare(text.size() - last.size(), last.size(), last) != 0)
+    return false;
+  size_t at = first.size();
+  const size_t end = text.size() - last.size();
+  for (size_t i = 1; i + 1 < count; ++i) {
+    at = text.find(pieces[i], at);
+    if (at == std::string::npos || at + pieces[i].size() > end) return false;
+    at += pieces[i].size();
+  }
+  return true;
+}
+
 }  // namespace log_format
+
+// How many lines of `log` (in the default line format) are entry I, whatever its arguments.
+template <LogItem I>
+int CountLogLines(LogTag<I>, const std::string& log) {
+  const LogMessage& entry = MessageOf(I);
+  const std::string level = std::string(": ") + kLogLevelNames[entry.level] + ": ";
+  int count = 0;
+  for (size_t start = 0; start < log.size();) {
+    size_t end = log.find('\n', start);
+    if (end == std::string::npos) end = log.size();
+    const size_t at = log.find(level, start);
+    if (at < end && log_format::Matches(entry.format, log.substr(at + level.size(), end - at - level.size()))) ++count;
+    start = end + 1;
+  }
+  return count;
+}
 
 // Writes one entry of the list to logger 0. Use QEL_LOG.
 void LogEntry(const LogMessage& message, int line, ...);
@@ -162,13 +317,36 @@ void LogAt(int line, LogTag<I>, A... args) {
 }
 
 // The message text an entry gives for these arguments: what tests look for in the log.
-std::string LogTextOf(const LogMessage& message, ...);
+// Inline, so that tests which only load the built library can use it too. It takes the format
+// itself: va_start on a reference parameter is undefined.
+inline std::string LogTextOf(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  va_list again;
+  va_copy(again, args);
+  const int needed = std::vsnprintf(nullptr, 0, format, args);
+  va_end(args);
+  std::string text;
+  if (needed > 0) {
+    text.resize(static_cast<size_t>(needed) + 1);
+    std::vsnprintf(&text[0], text.size(), format, again);
+    text.resize(static_cast<size_t>(needed));
+  }
+  va_end(again);
+  return text;
+}
 
 template <LogItem I, class... A>
 std::string LogText(LogTag<I>, A... args) {
   static_assert(log_format::Accepts<A...>(kLogMessages[static_cast<size_t>(I)].format),
                 "the arguments do not match the message's format");
-  return LogTextOf(MessageOf(I), args...);
+  return LogTextOf(MessageOf(I).format, args...);
+}
+
+// How a line of the default line format ends for this entry: "LEVEL: text".
+template <LogItem I, class... A>
+std::string LogLevelAndText(LogTag<I> entry, A... args) {
+  return std::string(kLogLevelNames[MessageOf(I).level]) + ": " + LogText(entry, args...);
 }
 
 }  // namespace qel

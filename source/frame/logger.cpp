@@ -1,4 +1,4 @@
-#include "frame/logger.h"
+#include "frame/log_messages.h"
 
 #include <cerrno>
 #include <cstdarg>
@@ -15,7 +15,6 @@ namespace {
 
 constexpr size_t kFormatLimit = 256;  // formats hold up to 255 characters
 constexpr size_t kBufferSize = 4096;
-const char* const kLevelNames[] = {"DEBUG", "INFO", "WARN", "ERROR"};
 
 std::unique_ptr<LoggerRecord>* Slots() { return State().log.slots; }
 
@@ -114,7 +113,7 @@ std::string FormatLogLine(const char* line_format, const char* date_format, cons
       case 't': out += LocalTimeText(time_format, local); break;
       case 'f': out += FileNameOf(TextOrEmpty(source)); break;
       case 'n': out += std::to_string(line); break;
-      case 'l': out += (level >= kLogDebug && level <= kLogError) ? kLevelNames[level] : ""; break;
+      case 'l': out += (level >= kLogDebug && level <= kLogError) ? kLogLevelNames[level] : ""; break;
       case 'm': out += message; break;
       case '%': out += '%'; break;
       default: break;  // an unknown placeholder prints nothing

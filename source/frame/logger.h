@@ -10,6 +10,8 @@
 namespace qel {
 
 enum LogLevel : int { kLogDebug = 0, kLogInfo = 1, kLogWarn = 2, kLogError = 3 };
+// The names lines print for the levels, indexed by level.
+inline constexpr const char* kLogLevelNames[] = {"DEBUG", "INFO", "WARN", "ERROR"};
 
 // Source names that log lines carry, one per side of the plug-in.
 inline constexpr const char* kSourcePlugin = "nuklearplugin";
@@ -58,7 +60,3 @@ std::string FormatLogLine(const char* line_format, const char* date_format, cons
                           const char* source, int line, int level, const char* message, long long now);
 
 }  // namespace qel
-
-#define QEL_LOG_INFO(source, ...) ::qel::Log(source, __LINE__, ::qel::kLogInfo, 0, __VA_ARGS__)
-#define QEL_LOG_WARN(source, ...) ::qel::Log(source, __LINE__, ::qel::kLogWarn, 0, __VA_ARGS__)
-#define QEL_LOG_ERROR(source, ...) ::qel::Log(source, __LINE__, ::qel::kLogError, 0, __VA_ARGS__)

@@ -3,7 +3,7 @@
 
 #include "frame/boundary.h"
 #include "frame/exports.h"
-#include "frame/logger.h"
+#include "frame/log_messages.h"
 #include "frame/plugin_state.h"
 #include "images/image_table.h"
 
@@ -17,7 +17,7 @@ int32_t StoreNamedImage(const char* name, const struct nk_image& image) {
   const std::string key = TextOrEmpty(name);
   ImageTable& table = Images().named;
   if (table.Contains(key))
-    QEL_LOG_WARN(kSourcePlugin, "image '%s' already exists. '%s' will be overwritten.", key.c_str(), key.c_str());
+    QEL_LOG(ImageOverwritten, key.c_str(), key.c_str());
   return table.Put(key, image);
 }
 

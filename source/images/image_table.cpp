@@ -6,7 +6,7 @@
 
 #include "frame/boundary.h"
 #include "frame/host_commands.h"
-#include "frame/logger.h"
+#include "frame/log_messages.h"
 #include "frame/plugin_state.h"
 
 namespace qel {
@@ -83,14 +83,14 @@ struct nk_image DecodeImageRecord(const uint8_t in[kImageRecordBytes]) {
 int32_t ImageSlotTable::Store(int32_t slot, const struct nk_image& image) {
   if (slot < 0) return Count();
   if (slot > kMaxSlot) {
-    QEL_LOG_ERROR(kSourcePlugin, "Imageslot '%d' is beyond the last slot %d; nothing is stored.", slot, kMaxSlot);
+    QEL_LOG(ImageSlotBeyondLast, slot, kMaxSlot);
     return Count();
   }
   if (slot >= Count()) {
     try {
       slots_.resize(static_cast<size_t>((slot / 10 + 2) * 10), ZeroImage());
     } catch (const std::bad_alloc&) {
-      QEL_LOG_ERROR(kSourcePlugin, "Imageslot '%d' cannot be made: out of memory.", slot);
+      QEL_LOG(ImageSlotNoMemory, slot);
       return Count();
     }
   }
@@ -112,14 +112,14 @@ bool ImageSlotTable::Exists(int32_t slot) const {
 
 struct nk_image LookupImageSlot(int32_t slot) {
   if (const struct nk_image* image = Images().slots.Find(slot)) return *image;
-  QEL_LOG_ERROR(kSourcePlugin, "Imageslot '%d' does not exists.", slot);
+  QEL_LOG(ImageSlotMissing, slot);
   return State().frame.placeholder;
 }
 
 struct nk_image LookupImageMemblock(int32_t memblock) {
   const uint8_t* bytes = HostMemblockBytes(memblock, kImageRecordBytes);
   if (!bytes) {
-    QEL_LOG_ERROR(kSourcePlugin, "Memblock '%d' does not hold an image record of %d bytes.", memblock,
+    QEL_LOG(ImageRecordMemblockTooSmall, memblock,
                   kImageRecordBytes);
     return State().frame.placeholder;
   }
@@ -131,7 +131,7 @@ struct nk_image LookupImageMemblock(int32_t memblock) {
 struct nk_image LookupImageName(const char* name) {
   const char* key = TextOrEmpty(name);
   if (const struct nk_image* image = Images().named.Find(key)) return *image;
-  QEL_LOG_ERROR(kSourcePlugin, "Image '%s' does not exists.", key);
+  QEL_LOG(ImageMissing, key);
   return State().frame.placeholder;
 }
 

@@ -2,7 +2,7 @@
 
 #include "frame/boundary.h"
 #include "frame/host_commands.h"
-#include "frame/logger.h"
+#include "frame/log_messages.h"
 
 namespace qel {
 namespace {
@@ -37,7 +37,7 @@ std::unique_ptr<SubimageTable> LoadSubimages(const char* image_file, const char*
   subimages_file = TextOrEmpty(subimages_file);
   image_id = LoadImage(image_file, image_id);
   if (!image_id) {
-    QEL_LOG_ERROR(kSourcePlugin, "image '%s' could not be loaded.", image_file);
+    QEL_LOG(SubimagesImageNotLoaded, image_file);
     return nullptr;
   }
   const int32_t file = host.OPENTOREAD_L_S(subimages_file);
@@ -56,16 +56,14 @@ std::unique_ptr<SubimageTable> LoadSubimages(const char* image_file, const char*
     const char* line = host.READLINE_S_L(file);
     if (!line) break;
     if (host.COUNTSTRINGTOKENS_L_S_S(line, kFieldSeparator) != kFieldCount) {
-      QEL_LOG_WARN(kSourcePlugin, "number of tokens in the subimages file '%s' at line %d is incorrect.", subimages_file,
-                   line_number);
+      QEL_LOG(SubimagesTokenCountWrong, subimages_file, line_number);
       continue;
     }
     int32_t field[kFieldCount];
     for (int n = 0; n < kFieldCount; ++n) field[n] = host.VAL_L_S(TextOrEmpty(host.GETSTRINGTOKEN_S_S_S_L(line, kFieldSeparator, n + 1)));
     const int32_t code = field[0];
     if (code < 0 || code > 255) {
-      QEL_LOG_WARN(kSourcePlugin, "character code %d in the subimages file '%s' at line %d is outside 0 to 255.", code,
-                   subimages_file, line_number);
+      QEL_LOG(SubimagesCodeOutOfRange, code, subimages_file, line_number);
       continue;
     }
     SubimageRecord& record = table->records[code];

@@ -2,7 +2,7 @@
 #include "fonts/font_table.h"
 #include "frame/boundary.h"
 #include "frame/exports.h"
-#include "frame/logger.h"
+#include "frame/log_messages.h"
 #include "frame/plugin_state.h"
 
 using namespace qel;
@@ -11,7 +11,7 @@ void StyleSetFont(const char* id) {
   const char* name = TextOrEmpty(id);
   const nk_user_font* font = Fonts().Find(name);
   if (!font) {
-    QEL_LOG_ERROR(kSourceStyle, "font id:'%s' not found.", name);
+    QEL_LOG(StyleFontMissing, name);
     return;
   }
   // Inside an open window Nuklear also recomputes the row's minimum height from it.

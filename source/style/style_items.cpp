@@ -6,7 +6,7 @@
 
 #include "frame/boundary.h"
 #include "frame/exports.h"
-#include "frame/logger.h"
+#include "frame/log_messages.h"
 #include "frame/plugin_state.h"
 #include "images/image_table.h"
 
@@ -57,14 +57,14 @@ float NineSliceBorder(float border, nk_ushort limit) {
 int32_t StoreStyleItem(const std::string& name, const struct nk_style_item& item) {
   StyleItemTable& table = StyleItems();
   if (table.Contains(name))
-    QEL_LOG_WARN(kSourcePlugin, "style item '%s' exist in style map. style will be overwritten.", name.c_str());
+    QEL_LOG(StyleItemOverwritten, name.c_str());
   table.Put(name, item);
   return 1;
 }
 
 bool NameIsGiven(const char* name) {
   if (name && *name) return true;
-  QEL_LOG_ERROR(kSourcePlugin, "name is empty.");
+  QEL_LOG(StyleItemNameEmpty);
   return false;
 }
 
@@ -75,12 +75,12 @@ bool ItemImage(const char* item_name, const char* image_name, int32_t x, int32_t
   const char* key = TextOrEmpty(image_name);
   const struct nk_image* image = Images().named.Find(key);
   if (!image) {
-    QEL_LOG_ERROR(kSourcePlugin, "image '%s' does not exists.", key);
+    QEL_LOG(StyleItemImageMissing, key);
     return false;
   }
   const ItemRegion region = PlaceItemRegion(*image, x, y, w, h);
   if (region.cut_to_empty)
-    QEL_LOG_WARN(kSourcePlugin, "style item '%s': region lies outside image '%s'; it is cut to the image.", item_name,
+    QEL_LOG(StyleItemRegionCut, item_name,
                  key);
   out = *image;
   out.region[0] = region.x;

@@ -11,7 +11,7 @@
 #include "frame/boundary.h"
 #include "frame/exports.h"
 #include "frame/host_commands.h"
-#include "frame/logger.h"
+#include "frame/log_messages.h"
 #include "frame/plugin_state.h"
 #include "widgets/interface_results.h"
 
@@ -189,7 +189,7 @@ int32_t BeginWindow(const char* name, const char* title, struct nk_rect bounds, 
   if (ctx->current) return 0;  // windows do not nest
   EnsureStyleFont();
   if (!ctx->style.font) {
-    QEL_LOG_ERROR(kSourcePlugin, "window '%s' cannot be drawn: there is no font.", TextOrEmpty(name));
+    QEL_LOG(WindowWithoutFont, TextOrEmpty(name));
     return 0;
   }
   name = TextOrEmpty(name);

@@ -11,6 +11,7 @@
 
 #include "frame/exports.h"
 #include "frame/host_commands.h"
+#include "frame/log_messages.h"
 #include "qelhost.h"
 
 namespace qel {
@@ -47,6 +48,13 @@ inline int LogCount(const std::string& log_path, const std::string& text) {
   int count = 0;
   for (size_t at = log.find(text); at != std::string::npos; at = log.find(text, at + 1)) ++count;
   return count;
+}
+
+// How many lines of entry I the log named by `log_path` has, whatever the arguments.
+template <LogItem I>
+int LogCount(const std::string& log_path, LogTag<I> entry) {
+  std::ifstream in(LogFilePath(log_path));
+  return CountLogLines(entry, std::string{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()});
 }
 
 }  // namespace qel

@@ -178,7 +178,7 @@ TEST_F(FontDrawing, AFailedBakeLeavesFontsThatMeasureNothingAndShapesStillDraw) 
     std::ifstream in(log_);
     log.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   }
-  EXPECT_EQ(log.find("An error has occurred when baking the fonts.") != std::string::npos, true);
+  EXPECT_EQ(log.find(LogLevelAndText(msg::AtlasBakeFailed)) != std::string::npos, true);
 }
 
 }  // namespace

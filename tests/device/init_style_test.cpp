@@ -95,10 +95,8 @@ TEST(InitWithoutHost, StartUpSaysTheHostCommandsNeverArrived) {
   ReferenceHost host(config);
   ASSERT_TRUE(host.ok());
   EXPECT_EQ(StartPlugin("init_without_host_test.log"), 1);
-  EXPECT_EQ(LogCount("init_without_host_test.log",
-                     "ERROR: the host command table was never received (ReceiveQELPtr was not called)"),
-            1);
-  EXPECT_EQ(LogCount("init_without_host_test.log", "the host does not provide"), 0);
+  EXPECT_EQ(LogCount("init_without_host_test.log", msg::HostTableNeverReceived), 1);
+  EXPECT_EQ(LogCount("init_without_host_test.log", msg::HostCommandsMissing), 0);
 }
 
 }  // namespace

@@ -137,7 +137,7 @@ TEST_F(RenderDeviceTest, FrameBeyondSixteenBitIndicesWarnsOnceAndDrawsWhatFits) 
     Sync();
   }
   EXPECT_EQ(host_->Screen().At(20, 30), kRed);
-  EXPECT_EQ(LogCount(log_, "WARN: frame too large to draw"), 1);
+  EXPECT_EQ(LogCount(log_, msg::FrameTooLarge), 1);
   EXPECT_TRUE(Device().last_frame_clipped);
   // Grown as far as 16-bit indices go, never so far that Nuklear's own check would fire.
   EXPECT_EQ(Device().vertex_capacity, kMaxVertexBytes);
@@ -161,7 +161,7 @@ TEST_F(RenderDeviceTest, BuffersThatCannotBeMappedDrawNothingAndWarnOnce) {
     DrawDevice(NK_ANTI_ALIASING_OFF, 0, 0);
     EXPECT_NE(host_->BackBuffer().At(20, 30), kRed);
   }
-  EXPECT_EQ(LogCount(log_, "WARN: could not map the vertex or element buffer"), 1);
+  EXPECT_EQ(LogCount(log_, msg::DeviceBufferMapFailed), 1);
 
   DescribeShapes();
   Sync();  // the usual sizes map again

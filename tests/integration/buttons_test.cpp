@@ -80,9 +80,9 @@ TEST_F(Buttons, EveryButtonFiresOnceAndTakesTheClickFromTheButtonsAfterIt) {
 
 TEST_F(Buttons, AnImageButtonWithAMissingImageStillWorks) {
   EXPECT_EQ(Click({[&] { return api().ButtonImage0(9); }}), std::vector<int32_t>{1});
-  EXPECT_EQ(LogCount("ERROR: Imageslot '9' does not exists."), 3);  // once a frame
+  EXPECT_EQ(LogCount(LogLevelAndText(msg::ImageSlotMissing, 9)), 3);  // once a frame
   EXPECT_EQ(Click({[&] { return api().ButtonImageLabel1("missing", "?", kAlignLeft); }}), std::vector<int32_t>{1});
-  EXPECT_EQ(LogCount("ERROR: Image 'missing' does not exists."), 3);
+  EXPECT_EQ(LogCount(LogLevelAndText(msg::ImageMissing, "missing")), 3);
 }
 
 TEST_F(Buttons, ARepeaterFiresInEveryFrameItIsHeld) {

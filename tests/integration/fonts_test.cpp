@@ -36,7 +36,7 @@ TEST_F(Fonts, AStashWithoutFontsMakesTheBuiltInFontTheDefaultStyleFont) {
 
   api().FontStashBegin();
   EXPECT_EQ(api().FontAtlasAddFromFile("default", kDejaVuRaw.c_str(), 20.0f), 0);
-  EXPECT_TRUE(LogHas("ERROR: font id already exists 'default'. new font cannot be created."));
+  EXPECT_TRUE(LogHas(LogLevelAndText(msg::FontIdExists, "default")));
   api().FontStashEnd();
   EXPECT_EQ(api().FontGetHeight(), 13.0f);  // the style font stays
 }
@@ -45,9 +45,9 @@ TEST_F(Fonts, AStashWithFontsAddedRegistersNoDefaultAndSetsNoStyleFont) {
   Start();
   api().FontStashBegin();
   EXPECT_EQ(api().FontAtlasAddFromFile("sans", kDejaVuRaw.c_str(), 20.0f), 1);
-  EXPECT_TRUE(LogHas("INFO: font '" + kDejaVuRaw + "' loaded"));
+  EXPECT_TRUE(LogHas(LogLevelAndText(msg::FontLoaded, kDejaVuRaw.c_str())));
   api().FontStashEnd();
-  EXPECT_FALSE(LogHas("An error has occurred when baking the fonts."));
+  EXPECT_FALSE(LogHas(LogText(msg::AtlasBakeFailed)));
   EXPECT_EQ(api().FontGetHeight(), 0.0f);
   Frame();
 
@@ -55,8 +55,8 @@ TEST_F(Fonts, AStashWithFontsAddedRegistersNoDefaultAndSetsNoStyleFont) {
   EXPECT_EQ(api().FontAtlasAddFromFile("default", kDejaVuRaw.c_str(), 14.0f), 1);  // the id is free
   EXPECT_EQ(api().FontAtlasAddFromFile("sans", kDejaVuRaw.c_str(), 14.0f), 0);
   api().FontStashEnd();
-  EXPECT_FALSE(LogHas("already exists 'default'"));
-  EXPECT_EQ(LogCount("font id already exists 'sans'. new font cannot be created."), 1);
+  EXPECT_FALSE(LogHas(LogText(msg::FontIdExists, "default")));
+  EXPECT_EQ(LogCount(LogLevelAndText(msg::FontIdExists, "sans")), 1);
 }
 
 TEST_F(Fonts, FontAddFromFileSkipsATakenIdSilentlyUnlikeTheAtlasAdds) {
@@ -64,7 +64,7 @@ TEST_F(Fonts, FontAddFromFileSkipsATakenIdSilentlyUnlikeTheAtlasAdds) {
   api().FontStashBegin();
   ASSERT_EQ(api().FontAtlasAddFromFile("sans", kDejaVuRaw.c_str(), 20.0f), 1);
   api().FontAddFromFile("disk", kDejaVuSans.c_str(), 18.0f);
-  EXPECT_EQ(LogCount("INFO: load font handle 0x"), 1);
+  EXPECT_EQ(LogCount(msg::FontHandleLoaded), 1);
 
   const std::string before = LogText();
   api().FontAddFromFile("sans", kDejaVuSans.c_str(), 18.0f);
@@ -72,9 +72,9 @@ TEST_F(Fonts, FontAddFromFileSkipsATakenIdSilentlyUnlikeTheAtlasAdds) {
   EXPECT_EQ(LogText(), before);
 
   EXPECT_EQ(api().FontAtlasAddFromFile("disk", kDejaVuRaw.c_str(), 20.0f), 0);
-  EXPECT_TRUE(LogHas("ERROR: font id already exists 'disk'. new font cannot be created."));
+  EXPECT_TRUE(LogHas(LogLevelAndText(msg::FontIdExists, "disk")));
   api().FontStashEnd();
-  EXPECT_FALSE(LogHas("An error has occurred when baking the fonts."));
+  EXPECT_FALSE(LogHas(LogText(msg::AtlasBakeFailed)));
 }
 
 TEST_F(Fonts, FilesThatCannotBeFontsAreRefusedBeforeTheAtlasReadsThem) {
@@ -82,32 +82,33 @@ TEST_F(Fonts, FilesThatCannotBeFontsAreRefusedBeforeTheAtlasReadsThem) {
   WriteText("notes.ttf", "65:0:0:8:12\nthis is text, not a font\n");
   WriteText("empty.ttf", "");
   EXPECT_EQ(api().FontAtlasAddFromFile("early", kDejaVuRaw.c_str(), 20.0f), 0);
-  EXPECT_TRUE(LogHas("no font atlas is open (FontStashBegin). font 'early' cannot be created."));
+  EXPECT_TRUE(LogHas(LogLevelAndText(msg::FontStashNotOpen, "early")));
 
   api().FontStashBegin();
   EXPECT_EQ(api().FontAtlasAddFromFile("missing", "missing.ttf", 20.0f), 0);
-  EXPECT_TRUE(LogHas("ERROR: font file not exists 'missing.ttf'. new font cannot be created."));
+  EXPECT_TRUE(LogHas(LogLevelAndText(msg::FontFileMissing, "missing.ttf")));
   EXPECT_EQ(api().FontAtlasAddFromFile("notes", "notes.ttf", 20.0f), 0);
-  EXPECT_TRUE(LogHas("ERROR: font file 'notes.ttf' is not a TrueType font. new font cannot be created."));
+  EXPECT_TRUE(LogHas(LogLevelAndText(msg::FontFileNotTrueType, "notes.ttf")));
   EXPECT_EQ(api().FontAtlasAddFromFile("empty", "empty.ttf", 20.0f), 0);
-  EXPECT_TRUE(LogHas("ERROR: font file 'empty.ttf' is empty. new font cannot be created."));
+  EXPECT_TRUE(LogHas(LogLevelAndText(msg::FontFileEmpty, "empty.ttf")));
   EXPECT_EQ(api().FontAtlasAddFromFile("nameless", "", 20.0f), 0);
   EXPECT_EQ(api().FontAtlasAddFromFile("nameless", nullptr, 20.0f), 0);
-  for (float size : {0.0f, -3.0f, std::nanf("")})
+  for (float size : {0.0f, -3.0f, std::nanf("")}) {
     EXPECT_EQ(api().FontAtlasAddFromFile("sizeless", kDejaVuRaw.c_str(), size), 0) << size;
-  EXPECT_EQ(LogCount("font 'sizeless' cannot be created."), 3);
+    EXPECT_EQ(LogCount(LogLevelAndText(msg::FontSizeNotPositive, static_cast<double>(size), "sizeless")), 1) << size;
+  }
 
   api().FontAddFromFile("notes", Media("notes.ttf").c_str(), 20.0f);
   api().FontAddFromFile("gone", Media("gone.ttf").c_str(), 20.0f);
-  EXPECT_TRUE(LogHas("font file '" + Media("notes.ttf") + "' is not a TrueType font."));
-  EXPECT_TRUE(LogHas("font file not exists '" + Media("gone.ttf") + "'."));
-  EXPECT_FALSE(LogHas("load font handle"));
+  EXPECT_TRUE(LogHas(LogText(msg::FontFileNotTrueType, Media("notes.ttf").c_str())));
+  EXPECT_TRUE(LogHas(LogText(msg::FontFileMissing, Media("gone.ttf").c_str())));
+  EXPECT_EQ(LogCount(msg::FontHandleLoaded), 0);
 
   // None of them took its id, and the atlas still bakes.
   for (const char* id : {"early", "missing", "notes", "empty", "sizeless", "gone"})
     EXPECT_EQ(api().FontAtlasAddFromFile(id, kDejaVuRaw.c_str(), 12.0f), 1) << id;
   api().FontStashEnd();
-  EXPECT_FALSE(LogHas("An error has occurred when baking the fonts."));
+  EXPECT_FALSE(LogHas(LogText(msg::AtlasBakeFailed)));
 }
 
 TEST_F(Fonts, AFontTheAtlasCannotHoldFailsItsBakeAndMeasuresNothing) {
@@ -122,7 +123,7 @@ TEST_F(Fonts, AFontTheAtlasCannotHoldFailsItsBakeAndMeasuresNothing) {
     EXPECT_EQ(api().FontAtlasAddFromFile(huge.c_str(), kDejaVuRaw.c_str(), size), 1);
     EXPECT_EQ(api().FontAtlasAddFromFile(beside.c_str(), kDejaVuRaw.c_str(), 20.0f), 1);
     api().FontStashEnd();
-    EXPECT_EQ(LogCount("WARN: An error has occurred when baking the fonts."), ++failed) << size;
+    EXPECT_EQ(LogCount(LogLevelAndText(msg::AtlasBakeFailed)), ++failed) << size;
     api().StyleSetFont(huge.c_str());
     EXPECT_EQ(api().FontGetHeight(), size);
     EXPECT_EQ(api().FontGetLabelWidth("abc"), 0.0f) << size;
@@ -141,20 +142,20 @@ TEST_F(Fonts, AFontTheAtlasCannotHoldFailsItsBakeAndMeasuresNothing) {
   api().FontStashBegin();
   ASSERT_EQ(api().FontAtlasAddFromFile("sans", kDejaVuRaw.c_str(), 100.0f), 1);
   api().FontStashEnd();
-  EXPECT_EQ(LogCount("An error has occurred when baking the fonts."), failed);
+  EXPECT_EQ(LogCount(LogText(msg::AtlasBakeFailed)), failed);
   api().StyleSetFont("sans");
   EXPECT_GT(api().FontGetLabelWidth("abc"), 100.0f);
 
   // Sizes no atlas could hold are refused when added.
   api().FontStashBegin();
   EXPECT_EQ(api().FontAtlasAddFromFile("taller", kDejaVuRaw.c_str(), 40000.0f), 0);
-  EXPECT_TRUE(LogHas("ERROR: font size 40000 is above 32768. font 'taller' cannot be created."));
+  EXPECT_TRUE(LogHas(LogLevelAndText(msg::FontSizeTooLarge, 40000.0, 32768.0, "taller")));
   EXPECT_EQ(api().FontAtlasAddFromFile("endless", kDejaVuRaw.c_str(), INFINITY), 0);
-  EXPECT_TRUE(LogHas("ERROR: font size inf is above 32768. font 'endless' cannot be created."));
+  EXPECT_EQ(LogCount(LogLevelAndText(msg::FontSizeTooLarge, double{INFINITY}, 32768.0, "endless")), 1);
   api().FontAddFromFile("endless", kDejaVuSans.c_str(), INFINITY);
-  EXPECT_EQ(LogCount("font 'endless' cannot be created."), 2);
+  EXPECT_EQ(LogCount(LogLevelAndText(msg::FontSizeTooLarge, double{INFINITY}, 32768.0, "endless")), 2);
   api().FontStashEnd();
-  EXPECT_EQ(LogCount("An error has occurred when baking the fonts."), failed);  // the built-in font alone
+  EXPECT_EQ(LogCount(LogText(msg::AtlasBakeFailed)), failed);  // the built-in font alone
   EXPECT_EQ(api().FontGetHeight(), 13.0f);
 }
 
@@ -179,12 +180,12 @@ TEST_F(Fonts, AFontFileWithACorruptedTableIsRefusedLikeAnyFileThatIsNoFont) {
   Start();
   api().FontStashBegin();
   EXPECT_EQ(api().FontAtlasAddFromFile("corrupted", "corrupted.ttf", 20.0f), 0);
-  EXPECT_TRUE(LogHas("ERROR: font file 'corrupted.ttf' is not a TrueType font. new font cannot be created."));
+  EXPECT_TRUE(LogHas(LogLevelAndText(msg::FontFileNotTrueType, "corrupted.ttf")));
   api().FontAddFromFile("corrupted", Media("corrupted.ttf").c_str(), 20.0f);
-  EXPECT_TRUE(LogHas("ERROR: font file '" + Media("corrupted.ttf") + "' is not a TrueType font."));
+  EXPECT_TRUE(LogHas(LogLevelAndText(msg::FontFileNotTrueType, Media("corrupted.ttf").c_str())));
   EXPECT_EQ(api().FontAtlasAddFromFile("intact", "intact.ttf", 20.0f), 1);
   api().FontStashEnd();
-  EXPECT_FALSE(LogHas("An error has occurred when baking the fonts."));
+  EXPECT_FALSE(LogHas(LogText(msg::AtlasBakeFailed)));
   api().StyleSetFont("intact");
   EXPECT_GT(api().FontGetLabelWidth("abc"), 20.0f);
 }
@@ -201,39 +202,44 @@ TEST_F(Fonts, TheSystemFontFolderIsFoundThroughSystemRootThenWindirThenSystemDri
   setenv("SystemRoot", Media("root").c_str(), 1);
   setenv("windir", Media("nowhere").c_str(), 1);
   EXPECT_EQ(api().FontAtlasAddFromSystem("from root", "DejaVuSans.ttf", 16.0f), 1);
-  EXPECT_TRUE(LogHas("INFO: attempt to load font 'raw:" + Media("root") + "/Fonts/DejaVuSans.ttf'"));
+  const std::string from_root = "raw:" + Media("root") + "/Fonts/DejaVuSans.ttf";
+  EXPECT_TRUE(LogHas(LogLevelAndText(msg::FontLoadAttempted, from_root.c_str())));
 
   // An empty SystemRoot counts as none; backslashes become slashes.
   setenv("SystemRoot", "", 1);
   setenv("windir", (Media("win") + "\\dir").c_str(), 1);
   EXPECT_EQ(api().FontAtlasAddFromSystem("from windir", "DejaVuSans.ttf", 16.0f), 1);
-  EXPECT_TRUE(LogHas("attempt to load font 'raw:" + Media("win") + "/dir/Fonts/DejaVuSans.ttf'"));
+  const std::string from_windir = "raw:" + Media("win") + "/dir/Fonts/DejaVuSans.ttf";
+  EXPECT_TRUE(LogHas(LogText(msg::FontLoadAttempted, from_windir.c_str())));
 
   unsetenv("SystemRoot");
   unsetenv("windir");
   setenv("SystemDrive", Media("drive").c_str(), 1);
   EXPECT_EQ(api().FontAtlasAddFromSystem("from drive", "DejaVuSans.ttf", 16.0f), 1);
-  EXPECT_TRUE(LogHas("attempt to load font 'raw:" + Media("drive") + "/Windows/Fonts/DejaVuSans.ttf'"));
+  const std::string from_drive = "raw:" + Media("drive") + "/Windows/Fonts/DejaVuSans.ttf";
+  EXPECT_TRUE(LogHas(LogText(msg::FontLoadAttempted, from_drive.c_str())));
   EXPECT_EQ(api().FontAtlasAddFromSystem("absent", "NoSuchFont.ttf", 16.0f), 0);
   EXPECT_EQ(api().FontAtlasAddFromSystem("from drive", "DejaVuSans.ttf", 16.0f), 0);
-  EXPECT_TRUE(LogHas("font id already exists 'from drive'"));
+  EXPECT_TRUE(LogHas(LogText(msg::FontIdExists, "from drive")));
   api().FontStashEnd();
-  EXPECT_FALSE(LogHas("An error has occurred when baking the fonts."));
+  EXPECT_FALSE(LogHas(LogText(msg::AtlasBakeFailed)));
 }
 
 TEST_F(Fonts, GlyphRangesBeyondThirtyTwoAndRangesOfNoCharactersAreIgnoredWithAWarning) {
   Start();
   for (uint32_t first = 0x0400; first < 0x0400 + 31 * 0x10; first += 0x10) api().FontAddGlyphRange(first, first + 0xF);
-  EXPECT_FALSE(LogHas("ignored."));
+  EXPECT_EQ(LogCount(msg::GlyphRangesFull), 0);
+  EXPECT_EQ(LogCount(msg::GlyphRangeInvalid), 0);
   api().FontAddGlyphRange(0x3000, 0x30FF);  // the 33rd with Latin-1 kept from the start
-  EXPECT_TRUE(LogHas("WARN: glyph ranges are full (32 ranges). range 0x3000-0x30FF is ignored."));
+  EXPECT_TRUE(LogHas(LogLevelAndText(msg::GlyphRangesFull, 32, 0x3000, 0x30FF)));
   api().FontAddGlyphRange(0x0500, 0x0400);
   api().FontAddGlyphRange(0, 0x7F);
-  EXPECT_TRUE(LogHas("WARN: glyph range 0x500-0x400 is not a range of characters. it is ignored."));
-  EXPECT_TRUE(LogHas("WARN: glyph range 0x0-0x7F is not a range of characters. it is ignored."));
+  EXPECT_TRUE(LogHas(LogLevelAndText(msg::GlyphRangeInvalid, 0x500, 0x400)));
+  EXPECT_TRUE(LogHas(LogLevelAndText(msg::GlyphRangeInvalid, 0x0, 0x7F)));
   api().FontSetGlyphRange(2);  // a table replaces them all; adding works again
   api().FontAddGlyphRange(0x3000, 0x30FF);
-  EXPECT_EQ(LogCount("ignored."), 3);
+  EXPECT_EQ(LogCount(msg::GlyphRangesFull), 1);
+  EXPECT_EQ(LogCount(msg::GlyphRangeInvalid), 2);
 }
 
 }  // namespace

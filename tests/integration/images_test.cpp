@@ -42,7 +42,7 @@ TEST_F(Images, SlotsGrowInTensAheadOfTheSlot) {
   EXPECT_EQ(api().ImageToSlot1(-3, image), 60);  // ignored
   EXPECT_FALSE(LogHas("ERROR"));
   EXPECT_EQ(api().ImageToSlot1(2000000, image), 60);
-  EXPECT_TRUE(LogHas("ERROR: Imageslot '2000000' is beyond the last slot 1048575; nothing is stored."));
+  EXPECT_TRUE(LogHas(LogLevelAndText(msg::ImageSlotBeyondLast, 2000000, 1048575)));
   EXPECT_EQ(api().ImageExists0(2000000), 0);
 }
 
@@ -57,9 +57,9 @@ TEST_F(Images, NamesAreReplacedWithAWarning) {
   const int32_t image = ColorImage(0, 255, 0);
   EXPECT_EQ(api().ImageExists1("green"), 0);
   EXPECT_EQ(api().ImageCreate1("green", image), 1);
-  EXPECT_FALSE(LogHas("already exists"));
+  EXPECT_FALSE(LogHas(LogText(msg::ImageOverwritten, "green", "green")));
   EXPECT_EQ(api().ImageCreate1("green", image), 1);
-  EXPECT_EQ(LogCount("WARN: image 'green' already exists. 'green' will be overwritten."), 1);
+  EXPECT_EQ(LogCount(LogLevelAndText(msg::ImageOverwritten, "green", "green")), 1);
   EXPECT_EQ(api().ImageCreate0("Green", image, 0, 0, 0, 0), 2);  // names are case-sensitive
   EXPECT_EQ(api().ImageExists1("green"), 1);
   EXPECT_EQ(api().ImageExists1("GREEN"), 0);
@@ -104,19 +104,19 @@ TEST_F(Images, TintsMultiplyTheImage) {
 TEST_F(Images, AMissingImageIsLoggedEveryCallAndShowsThePlaceholder) {
   api().ImageToSlot1(5, ColorImage(0, 255, 0));
   DrawCell([&] { api().Image0(4); });
-  EXPECT_EQ(LogCount("ERROR: Imageslot '4' does not exists."), 1);
+  EXPECT_EQ(LogCount(LogLevelAndText(msg::ImageSlotMissing, 4)), 1);
   EXPECT_EQ(Find(kRed).count, 80 * 40);  // the red placeholder over the whole cell
   DrawCell([&] { api().Image0(4); });
-  EXPECT_EQ(LogCount("ERROR: Imageslot '4' does not exists."), 2);
+  EXPECT_EQ(LogCount(LogLevelAndText(msg::ImageSlotMissing, 4)), 2);
 
   DrawCell([&] { api().ImageColor1("nowhere", -1); });
-  EXPECT_EQ(LogCount("ERROR: Image 'nowhere' does not exists."), 1);
+  EXPECT_EQ(LogCount(LogLevelAndText(msg::ImageMissing, "nowhere")), 1);
   EXPECT_EQ(Find(kRed).count, 80 * 40);
   // The lookup comes first: outside any window it still logs, and draws nothing.
   api().Image1("nowhere");
   api().Image0(-7);
-  EXPECT_EQ(LogCount("ERROR: Image 'nowhere' does not exists."), 2);
-  EXPECT_EQ(LogCount("ERROR: Imageslot '-7' does not exists."), 1);
+  EXPECT_EQ(LogCount(LogLevelAndText(msg::ImageMissing, "nowhere")), 2);
+  EXPECT_EQ(LogCount(LogLevelAndText(msg::ImageSlotMissing, -7)), 1);
 }
 
 TEST_F(Images, TheWholeImageRecordGoesToTheInterfaceMemblockAndBackToAButton) {
@@ -144,10 +144,10 @@ TEST_F(Images, AMemblockWithoutARecordShowsThePlaceholderAndIsNeverReadPast) {
   std::memset(host().MemblockData(short_block), 0x7F, 8);
   DrawCell([&] { api().ButtonMemblockImage(short_block); });
   EXPECT_GT(Find(kRed).count, 50);
-  EXPECT_EQ(LogCount("Memblock '" + std::to_string(short_block) + "' does not hold an image record of 16 bytes."), 1);
+  EXPECT_EQ(LogCount(LogLevelAndText(msg::ImageRecordMemblockTooSmall, short_block, 16)), 1);
   DrawCell([&] { api().ButtonMemblockImage(777777); });
   EXPECT_GT(Find(kRed).count, 50);
-  EXPECT_TRUE(LogHas("ERROR: Memblock '777777' does not hold an image record of 16 bytes."));
+  EXPECT_TRUE(LogHas(LogLevelAndText(msg::ImageRecordMemblockTooSmall, 777777, 16)));
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "frame/export_table.h"
+#include "frame/log_messages.h"
 #include "qelhost.h"
 
 namespace qel {
@@ -78,6 +79,17 @@ class PluginTest : public ::testing::Test {
       }
     }
     return messages;
+  }
+  // The text an entry of the log list gives for these arguments (LogText() above would hide
+  // the library's overload inside tests).
+  template <LogItem I, class... A>
+  static std::string LogText(LogTag<I> entry, A... args) {
+    return ::qel::LogText(entry, args...);
+  }
+  // How many lines the log has of entry I, whatever its arguments.
+  template <LogItem I>
+  int LogCount(LogTag<I> entry) const {
+    return CountLogLines(entry, LogText());
   }
   bool LogHas(const std::string& text) const { return LogText().find(text) != std::string::npos; }
   int LogCount(const std::string& text) const {

@@ -28,20 +28,22 @@ TEST_F(QelFonts, TheImageLoadsIntoANewImageOrTheOneGivenWithBlackMadeClear) {
   EXPECT_EQ(Command<float(int32_t)>("GETIMAGEWIDTH_F_L")(given), kGlyphImageWidth);
 
   EXPECT_EQ(api().FontAtlasAddQelFont1("bitmap", "glyphs.png"), 0);
-  EXPECT_TRUE(LogHas("ERROR: font id already exists 'bitmap'. new font cannot be created."));
+  EXPECT_TRUE(LogHas(LogLevelAndText(msg::FontIdExists, "bitmap")));
 }
 
 TEST_F(QelFonts, LinesWithoutFiveFieldsAndCodesBeyond255AreSkippedWithAWarning) {
   WriteBitmapFont();
   Start();
   ASSERT_GT(api().FontAtlasAddQelFont1("bitmap", "glyphs.png"), 0);
+  const char* const file = "glyphs subimages.txt";
   const std::vector<std::string> expected = {
-      "number of tokens in the subimages file 'glyphs subimages.txt' at line 3 is incorrect.",
-      "number of tokens in the subimages file 'glyphs subimages.txt' at line 5 is incorrect.",
-      "character code 300 in the subimages file 'glyphs subimages.txt' at line 6 is outside 0 to 255.",
+      LogLevelAndText(msg::SubimagesTokenCountWrong, file, 3),
+      LogLevelAndText(msg::SubimagesTokenCountWrong, file, 5),
+      LogLevelAndText(msg::SubimagesCodeOutOfRange, 300, file, 6),
   };
-  for (const std::string& message : expected) EXPECT_EQ(LogCount("WARN: " + message), 1) << message;
-  EXPECT_EQ(LogCount("subimages file 'glyphs subimages.txt' at line"), 3);
+  for (const std::string& message : expected) EXPECT_EQ(LogCount(message), 1) << message;
+  EXPECT_EQ(LogCount(msg::SubimagesTokenCountWrong), 2);
+  EXPECT_EQ(LogCount(msg::SubimagesCodeOutOfRange), 1);
 }
 
 TEST_F(QelFonts, MissingFilesAndNamesTooShortForAnExtensionAreRefused) {
@@ -53,11 +55,11 @@ TEST_F(QelFonts, MissingFilesAndNamesTooShortForAnExtensionAreRefused) {
   Start();
 
   EXPECT_EQ(api().FontAtlasAddQelFont1("q", "missing.png"), 0);
-  EXPECT_TRUE(LogHas("ERROR: file not exists 'missing.png'. new font cannot be created."));
+  EXPECT_TRUE(LogHas(LogLevelAndText(msg::FontImageFileMissing, "missing.png")));
   EXPECT_EQ(api().FontAtlasAddQelFont1("q", "lonely.png"), 0);
-  EXPECT_TRUE(LogHas("ERROR: subimages file not exists 'lonely subimages.txt'. new font cannot be created."));
+  EXPECT_TRUE(LogHas(LogLevelAndText(msg::FontSubimagesFileMissing, "lonely subimages.txt")));
   EXPECT_EQ(api().FontAtlasAddQelFont0(-1, "q", "a.b"), 0);
-  EXPECT_TRUE(LogHas("ERROR: subimages file not exists ' subimages.txt'. new font cannot be created."));
+  EXPECT_TRUE(LogHas(LogLevelAndText(msg::FontSubimagesFileMissing, " subimages.txt")));
   EXPECT_EQ(api().FontAtlasAddQelFont1("q", nullptr), 0);
   EXPECT_GT(api().FontAtlasAddQelFont1("q", "glyphs.png"), 0);  // the id was never taken
 }
@@ -67,8 +69,8 @@ TEST_F(QelFonts, AnImageTheHostCannotLoadIsRefused) {
   WriteText("broken subimages.txt", "65:0:0:8:12\n");
   Start();
   EXPECT_EQ(api().FontAtlasAddQelFont1("broken", "broken.png"), 0);
-  EXPECT_TRUE(LogHas("ERROR: image 'broken.png' could not be loaded."));
-  EXPECT_TRUE(LogHas("ERROR: image of font 'broken' could not be loaded. new font cannot be created."));
+  EXPECT_TRUE(LogHas(LogLevelAndText(msg::SubimagesImageNotLoaded, "broken.png")));
+  EXPECT_TRUE(LogHas(LogLevelAndText(msg::FontImageNotLoaded, "broken")));
 }
 
 }  // namespace

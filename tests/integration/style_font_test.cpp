@@ -20,8 +20,8 @@ TEST_F(StyleFont, FontIsChosenByIdAndAnUnknownIdChangesNothing) {
   api().StyleSetFont("missing");
   api().StyleSetFont(nullptr);
   EXPECT_EQ(api().FontGetHeight(), 40.0f);
-  EXPECT_EQ(LogCount(": ERROR: font id:'missing' not found."), 1);
-  EXPECT_EQ(LogCount(": ERROR: font id:'' not found."), 1);
+  EXPECT_EQ(LogCount(": " + LogLevelAndText(msg::StyleFontMissing, "missing")), 1);
+  EXPECT_EQ(LogCount(": " + LogLevelAndText(msg::StyleFontMissing, "")), 1);
   const float wide = api().FontGetLabelWidth("HIH");
   api().StyleSetFont("default");
   EXPECT_LT(api().FontGetLabelWidth("HIH"), wide);

@@ -23,27 +23,28 @@ TEST_F(StyleItems, ItemsAreMadeAndReplacedWithAWarning) {
   EXPECT_EQ(api().StyleMakeItem3("frame", "sheet", 0, 0, 0, 0, 4, 4, 4, 4), 1);
   EXPECT_EQ(api().StyleMakeItem2("red", "sheet", 10, 0, 1000, 0), 1);  // any kind replaces any
   EXPECT_EQ(api().StyleMakeItem0("Red", 0), 1);                        // names are case-sensitive
-  EXPECT_EQ(LogCount("WARN: style item 'red' exist in style map. style will be overwritten."), 1);
-  EXPECT_EQ(LogCount("exist in style map"), 1);
-  EXPECT_FALSE(LogHas("region lies outside"));  // cut to width - 10, not to nothing
+  EXPECT_EQ(LogCount(LogLevelAndText(msg::StyleItemOverwritten, "red")), 1);
+  EXPECT_EQ(LogCount(msg::StyleItemOverwritten), 1);
+  EXPECT_EQ(LogCount(msg::StyleItemRegionCut), 0);  // cut to width - 10, not to nothing
 }
 
 TEST_F(StyleItems, EmptyNamesAndMissingImagesAreRefused) {
   EXPECT_EQ(api().StyleMakeItem0("", 0), 0);
   EXPECT_EQ(api().StyleMakeItem0(nullptr, 0), 0);
   EXPECT_EQ(api().StyleMakeItem3(nullptr, "sheet", 0, 0, 0, 0, 0, 0, 0, 0), 0);
-  EXPECT_EQ(LogCount("ERROR: name is empty."), 3);
+  EXPECT_EQ(LogCount(LogLevelAndText(msg::StyleItemNameEmpty)), 3);
   const std::string log = LogText();
-  const size_t at = log.find("name is empty.");
+  const size_t at = log.find(LogText(msg::StyleItemNameEmpty));
   const std::string line = log.substr(log.rfind('\n', at) + 1, at - log.rfind('\n', at));
-  EXPECT_NE(line.find(" nuklearplugin("), std::string::npos) << line;
+  const std::string source = MessageOf(LogItem::StyleItemNameEmpty).source;
+  EXPECT_NE(line.find(" " + source + "("), std::string::npos) << line;
 
   EXPECT_EQ(api().StyleMakeItem2("a", "Sheet", 0, 0, 0, 0), 0);
   EXPECT_EQ(api().StyleMakeItem3("b", nullptr, 0, 0, 0, 0, 0, 0, 0, 0), 0);
-  EXPECT_EQ(LogCount("ERROR: image 'Sheet' does not exists."), 1);
-  EXPECT_EQ(LogCount("ERROR: image '' does not exists."), 1);
+  EXPECT_EQ(LogCount(LogLevelAndText(msg::StyleItemImageMissing, "Sheet")), 1);
+  EXPECT_EQ(LogCount(LogLevelAndText(msg::StyleItemImageMissing, "")), 1);
   EXPECT_EQ(api().StyleMakeItem0("a", 0), 1);  // the refused make stored nothing
-  EXPECT_FALSE(LogHas("exist in style map"));
+  EXPECT_EQ(LogCount(msg::StyleItemOverwritten), 0);
 }
 
 TEST_F(StyleItems, ARegionCutToNothingIsWarnedAbout) {
@@ -51,9 +52,9 @@ TEST_F(StyleItems, ARegionCutToNothingIsWarnedAbout) {
   EXPECT_EQ(api().StyleMakeItem2("right of it", "sheet", 64, 0, 5, 5), 1);
   EXPECT_EQ(api().StyleMakeItem3("below it", "sheet", 0, kMax, 0, kMax, 1, 1, 1, 1), 1);
   EXPECT_EQ(api().StyleMakeItem2("wide", "sheet", 63, 31, kMax, 70000), 1);  // cut short only
-  EXPECT_EQ(LogCount("WARN: style item 'right of it': region lies outside image 'sheet'; it is cut to the image."), 1);
-  EXPECT_EQ(LogCount("WARN: style item 'below it': region lies outside image 'sheet'; it is cut to the image."), 1);
-  EXPECT_EQ(LogCount("region lies outside"), 2);
+  EXPECT_EQ(LogCount(LogLevelAndText(msg::StyleItemRegionCut, "right of it", "sheet")), 1);
+  EXPECT_EQ(LogCount(LogLevelAndText(msg::StyleItemRegionCut, "below it", "sheet")), 1);
+  EXPECT_EQ(LogCount(msg::StyleItemRegionCut), 2);
 }
 
 }  // namespace

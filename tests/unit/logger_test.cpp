@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "frame/log_messages.h"
 #include "frame/logger.h"
 
 namespace qel {
@@ -67,12 +68,15 @@ TEST(Logger, WritesLongMessagesWholeAndDropsLevelsBelowTheMinimum) {
   ASSERT_NE(file, nullptr);
   CreateLogger(0, file);
   SetLoggerMinimumLevel(0, kLogInfo);
-  SetLoggerFormats(0, "%l:%m\n", nullptr, nullptr);
+  SetLoggerFormats(0, "%f:%l:%m\n", nullptr, nullptr);
   const std::string long_message(10000, 'x');
   Log("src", 1, kLogDebug, 0, "hidden");
   Log("src", 1, kLogWarn, 0, "%s", long_message.c_str());
-  QEL_LOG_ERROR(kSourceStyle, "n=%d", 7);
-  EXPECT_EQ(ReadAll(file), "WARN:" + long_message + "\nERROR:n=7\n");
+  // An entry of the list is written with its own level and source.
+  QEL_LOG(StyleFontMissing, "n");
+  const LogMessage& entry = MessageOf(LogItem::StyleFontMissing);
+  EXPECT_EQ(ReadAll(file), "src:WARN:" + long_message + "\n" + entry.source + ":" + kLogLevelNames[entry.level] + ":" +
+                               LogText(msg::StyleFontMissing, "n") + "\n");
 }
 
 TEST(Logger, ProblemsOfTheLoggerGoToStandardError) {
