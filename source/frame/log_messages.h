@@ -18,7 +18,11 @@
 // "nuklear_tool" (style system).
 #define QEL_LOG_MESSAGES(X)                                                                             \
   /* [SECTION] lifecycle */                                                                             \
-  X(PluginInitialisation, kLogInfo, kSourcePlugin, "plugin initialisation ...")
+  X(PluginInitialisation, kLogInfo, kSourcePlugin, "plugin initialisation ...")                         \
+  /* [SECTION] render device */                                                                         \
+  X(ShaderCompileFailed, kLogError, kSourceDevice, "the %s shader does not compile: %s")                \
+  X(ShaderLinkFailed, kLogError, kSourceDevice, "the shader program does not link: %s")                 \
+  X(DeviceNotCreated, kLogError, kSourceDevice, "device not created: without its shader program no frame is drawn.")
 
 namespace qel {
 
