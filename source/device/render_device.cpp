@@ -3,14 +3,18 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "device/clipboard.h"
+#include "device/engine_gl_state.h"
 #include "frame/host_commands.h"
+#include "frame/log_messages.h"
 #include "frame/log_messages.h"
 #include "frame/plugin_state.h"
 
 namespace qel {
 namespace {
+
 
 const char* const kVertexShader =
     "#version 330\n"
@@ -66,7 +70,60 @@ void CreateHostObjects(RenderDevice& d) {
   host.SETSPRITECOLORALPHA_0_L_L(d.sprite, 255);
 }
 
-void CreateDeviceObjects(RenderDevice& d) {
+// A driver's info log as one log line: line breaks become spaces, trailing space goes.
+std::string OneLine(std::string text) {
+  for (char& c : text)
+    if (c == '\n' || c == '\r') c = ' ';
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\0')) text.pop_back();
+  return text.empty() ? std::string("(the driver gives no reason)") : text;
+}
+
+std::string ShaderInfoLog(GLuint shader) {
+  GLint length = 0;
+  glGetShaderiv(shader, GL_INFO_LOG_LENGTH, &length);
+  std::string text(static_cast<size_t>(std::max(length, 1)), '\0');
+  GLsizei written = 0;
+  glGetShaderInfoLog(shader, static_cast<GLsizei>(text.size()), &written, &text[0]);
+  text.resize(static_cast<size_t>(std::max(written, 0)));
+  return OneLine(text);
+}
+
+std::string ProgramInfoLog(GLuint program) {
+  GLint length = 0;
+  glGetProgramiv(program, GL_INFO_LOG_LENGTH, &length);
+  std::string text(static_cast<size_t>(std::max(length, 1)), '\0');
+  GLsizei written = 0;
+  glGetProgramInfoLog(program, static_cast<GLsizei>(text.size()), &written, &text[0]);
+  text.resize(static_cast<size_t>(std::max(written, 0)));
+  return OneLine(text);
+}
+
+bool ShaderCompiled(GLuint shader, const char* kind) {
+  GLint status = GL_FALSE;
+  glGetShaderiv(shader, GL_COMPILE_STATUS, &status);
+  if (status == GL_TRUE) return true;
+  QEL_LOG(ShaderCompileFailed, kind, ShaderInfoLog(shader).c_str());
+  return false;
+}
+
+bool ProgramLinked(GLuint program) {
+  GLint status = GL_FALSE;
+  glGetProgramiv(program, GL_LINK_STATUS, &status);
+  if (status == GL_TRUE) return true;
+  QEL_LOG(ShaderLinkFailed, ProgramInfoLog(program).c_str());
+  return false;
+}
+
+void DeleteProgram(RenderDevice& d) {
+  glDeleteProgram(d.program);
+  glDeleteShader(d.vertex_shader);
+  glDeleteShader(d.fragment_shader);
+  d.program = d.vertex_shader = d.fragment_shader = 0;
+}
+
+// Returns false, with the driver's reasons logged, when the program cannot be built; the
+// device then has no program and no buffers.
+bool CreateDeviceObjects(RenderDevice& d) {
   QEL_LOG(DeviceTextureAndBuffersSaved);
   GLint last_texture = 0, last_array_buffer = 0, last_element_buffer = 0, last_vertex_array = 0;
   glGetIntegerv(GL_TEXTURE_BINDING_2D, &last_texture);
@@ -82,22 +139,28 @@ void CreateDeviceObjects(RenderDevice& d) {
   d.vertex_shader = glCreateShader(GL_VERTEX_SHADER);
   d.fragment_shader = glCreateShader(GL_FRAGMENT_SHADER);
   QEL_LOG(ShaderProgramCreated);
-  glShaderSource(d.vertex_shader, 1, &kVertexShader, nullptr);
-  glShaderSource(d.fragment_shader, 1, &kFragmentShader, nullptr);
+  const char* vertex_source = d.vertex_source_override ? d.vertex_source_override : kVertexShader;
+  const char* fragment_source = d.fragment_source_override ? d.fragment_source_override : kFragmentShader;
+  glShaderSource(d.vertex_shader, 1, &vertex_source, nullptr);
+  glShaderSource(d.fragment_shader, 1, &fragment_source, nullptr);
   QEL_LOG(ShaderSourceSet);
   glCompileShader(d.vertex_shader);
   glCompileShader(d.fragment_shader);
   QEL_LOG(ShaderCompiled);
-  GLint status = 0;
-  glGetShaderiv(d.vertex_shader, GL_COMPILE_STATUS, &status);
-  glGetShaderiv(d.fragment_shader, GL_COMPILE_STATUS, &status);
+  const bool vertex_compiled = ShaderCompiled(d.vertex_shader, "vertex");
+  const bool fragment_compiled = ShaderCompiled(d.fragment_shader, "fragment");
   QEL_LOG(ShaderCompileStatusRead);
   glAttachShader(d.program, d.vertex_shader);
   glAttachShader(d.program, d.fragment_shader);
   glLinkProgram(d.program);
   QEL_LOG(ShaderLinked);
-  glGetProgramiv(d.program, GL_LINK_STATUS, &status);
+  // A shader that did not compile has been reported; its failed link says nothing more.
+  const bool linked = vertex_compiled && fragment_compiled && ProgramLinked(d.program);
   QEL_LOG(ShaderLinkStatusRead);
+  if (!linked) {
+    DeleteProgram(d);
+    return false;
+  }
 
   QEL_LOG(ShaderUniformsRead);
   d.uniform_texture = glGetUniformLocation(d.program, "Texture");
@@ -129,6 +192,7 @@ void CreateDeviceObjects(RenderDevice& d) {
   glBindBuffer(GL_ARRAY_BUFFER, static_cast<GLuint>(last_array_buffer));
   glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLuint>(last_element_buffer));
   glBindVertexArray(static_cast<GLuint>(last_vertex_array));
+  return true;
 }
 
 // Settles the target size and the host's render target for this frame; returns the
@@ -279,8 +343,12 @@ nk_context* InitialiseDevice() {
   InstallClipboard(&d.context);
 
   QEL_LOG(DeviceCreateStarted);
-  CreateDeviceObjects(d);
-  QEL_LOG(DeviceCreated);
+  d.program_ready = CreateDeviceObjects(d);
+  if (d.program_ready) {
+    QEL_LOG(DeviceCreated);
+  } else {
+    QEL_LOG(DeviceNotCreated);
+  }
   d.initialised = true;
 
   HostCommands().CLEARSCREEN_0_0();
@@ -288,38 +356,20 @@ nk_context* InitialiseDevice() {
   return &d.context;
 }
 
-void DrawDevice(nk_anti_aliasing anti_aliasing, size_t max_vertex_bytes, size_t max_element_bytes) {
-  RenderDevice& d = Device();
-  if (!d.initialised) return;
-  // Never past the caps, whatever the caller asks: beyond them 16-bit indices would wrap.
-  d.vertex_capacity = std::min(std::max(d.vertex_capacity, max_vertex_bytes), kMaxVertexBytes);
-  d.element_capacity = std::min(std::max(d.element_capacity, max_element_bytes), kMaxElementBytes);
+namespace {
 
-  const nk_anti_aliasing aa = SettleTarget(d, anti_aliasing);
-  const float width = d.target_width, height = d.target_height;
-  float projection[16];
-  MakeProjection(width, height, projection);
-  glViewport(0, 0, static_cast<GLsizei>(width), static_cast<GLsizei>(height));
-
-  // Save what we change of the host's state.
-  const GLboolean blend_was_on = glIsEnabled(GL_BLEND);
-  const GLboolean depth_test_was_on = glIsEnabled(GL_DEPTH_TEST);
-  GLboolean depth_mask = GL_TRUE;
-  GLint depth_function = GL_LESS, last_array_buffer = 0, last_element_buffer = 0, last_vertex_array = 0,
-        last_texture = 0;
-  glGetBooleanv(GL_DEPTH_WRITEMASK, &depth_mask);
-  glGetIntegerv(GL_DEPTH_FUNC, &depth_function);
-  glGetIntegerv(GL_ARRAY_BUFFER_BINDING, &last_array_buffer);
-  glGetIntegerv(GL_ELEMENT_ARRAY_BUFFER_BINDING, &last_element_buffer);
-  glGetIntegerv(GL_VERTEX_ARRAY_BINDING, &last_vertex_array);
-  glGetIntegerv(GL_TEXTURE_BINDING_2D, &last_texture);
-
+// Sets the GL state the interface draws with; what it changes is the engine's and is put
+// back afterwards (RestoreEngineGlState).
+void SetDrawState(const RenderDevice& d, const float projection[16]) {
+  glViewport(0, 0, static_cast<GLsizei>(d.target_width), static_cast<GLsizei>(d.target_height));
   glEnable(GL_BLEND);
   glBlendEquation(GL_FUNC_ADD);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
   glDisable(GL_CULL_FACE);
   glDisable(GL_DEPTH_TEST);
+  glDisable(GL_STENCIL_TEST);
   glEnable(GL_SCISSOR_TEST);
+  glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
   glActiveTexture(GL_TEXTURE0);
   glUseProgram(d.program);
   glUniform1i(d.uniform_texture, 0);
@@ -327,6 +377,16 @@ void DrawDevice(nk_anti_aliasing anti_aliasing, size_t max_vertex_bytes, size_t 
   glBindVertexArray(d.vertex_array);
   glBindBuffer(GL_ARRAY_BUFFER, d.vertex_buffer);
   glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, d.element_buffer);
+}
+
+// Converts the frame's commands and draws them, leaving the engine's GL state as it was.
+void DrawFrame(RenderDevice& d, nk_anti_aliasing aa) {
+  const float height = d.target_height;
+  float projection[16];
+  MakeProjection(d.target_width, height, projection);
+
+  const EngineGlState engine = SaveEngineGlState();
+  SetDrawState(d, projection);
 
   // Never draw past the indices the conversion wrote (a frame that did not fit); a frame
   // that could not be converted draws nothing, not the last frame's stale commands.
@@ -346,18 +406,24 @@ void DrawDevice(nk_anti_aliasing anti_aliasing, size_t max_vertex_bytes, size_t 
                    reinterpret_cast<void*>(offset * sizeof(nk_draw_index)));
     offset += cmd->elem_count;
   }
-  nk_clear(&d.context);
 
-  glUseProgram(0);
-  glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(last_texture));
-  glBindBuffer(GL_ARRAY_BUFFER, 0);
-  glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
-  glBindVertexArray(0);
-  glDisable(GL_SCISSOR_TEST);
-  glDepthMask(depth_mask);
-  glDepthFunc(static_cast<GLenum>(depth_function));
-  if (depth_test_was_on) glEnable(GL_DEPTH_TEST); else glDisable(GL_DEPTH_TEST);
-  if (blend_was_on) glEnable(GL_BLEND); else glDisable(GL_BLEND);
+  RestoreEngineGlState(engine);
+}
+
+}  // namespace
+
+void DrawDevice(nk_anti_aliasing anti_aliasing, size_t max_vertex_bytes, size_t max_element_bytes) {
+  RenderDevice& d = Device();
+  if (!d.initialised) return;
+  // Never past the caps, whatever the caller asks: beyond them 16-bit indices would wrap.
+  d.vertex_capacity = std::min(std::max(d.vertex_capacity, max_vertex_bytes), kMaxVertexBytes);
+  d.element_capacity = std::min(std::max(d.element_capacity, max_element_bytes), kMaxElementBytes);
+
+  const nk_anti_aliasing aa = SettleTarget(d, anti_aliasing);
+  // Without its program the device draws nothing, but the frame still ends: the context is
+  // cleared so that commands never pile up.
+  if (d.program_ready) DrawFrame(d, aa);
+  nk_clear(&d.context);
 
   HostCommandTable& host = HostCommands();
   if (d.fixed_virtual_resolution) host.SETRENDERTOSCREEN_0_0();

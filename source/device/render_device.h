@@ -23,6 +23,12 @@ struct RenderDevice {
   GLuint font_texture = 0;
   nk_draw_null_texture null_texture{};
   nk_buffer commands{};
+  // The program compiled and linked; a device without it draws no frame.
+  bool program_ready = false;
+  // Sources to build the program from instead of the device's own (null: its own). Set
+  // before Initialise, they let tests see how a device whose shaders fail behaves.
+  const char* vertex_source_override = nullptr;
+  const char* fragment_source_override = nullptr;
 
   // host objects
   int32_t box_object = 0, render_image = 0, sprite = 0;

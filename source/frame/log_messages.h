@@ -58,6 +58,10 @@
     "could not map the vertex or element buffer (GL error 0x%x); frames are not drawn.")                \
   X(FrameTooLarge, kLogWarn, kSourceDevice,                                                             \
     "frame too large to draw: more than %u vertices or %u indices; drawing what fits.")                 \
+  /* [SECTION] render device */                                                                         \
+  X(ShaderCompileFailed, kLogError, kSourceDevice, "the %s shader does not compile: %s")                \
+  X(ShaderLinkFailed, kLogError, kSourceDevice, "the shader program does not link: %s")                 \
+  X(DeviceNotCreated, kLogError, kSourceDevice, "device not created: without its shader program no frame is drawn.")\
   /* [SECTION] font atlas */                                                                            \
   X(AtlasNothingBaked, kLogWarn, kSourceDevice, "no fonts were baked; using the built-in font.")        \
   X(AtlasStashStillOpen, kLogWarn, kSourceDevice,                                                       \

@@ -19,23 +19,13 @@ const nk_color kDefaultThemeTable[kThemeColorCount] = {
 
 namespace {
 
-// Symbol numbers of the extended symbol set used by the theme.
-constexpr int kSymbolCross = 14;
-constexpr int kSymbolChevronUp = 15;
-constexpr int kSymbolChevronDown = 16;
-constexpr int kSymbolChevronLeft = 17;
-constexpr int kSymbolChevronRight = 18;
-constexpr int kSymbolTriangleDownBar = 36;
-
-nk_symbol_type Symbol(int number) { return static_cast<nk_symbol_type>(number); }
-
 struct Theme {
   const nk_color* table;
-  nk_color operator()(int entry) const { return table[entry]; }
-  nk_style_item Item(int entry) const { return nk_style_item_color(table[entry]); }
+  nk_color operator()(ThemeColor entry) const { return table[entry]; }
+  nk_style_item Item(ThemeColor entry) const { return nk_style_item_color(table[entry]); }
 
-  void Text(nk_style_button& b, int entry) const { b.text_normal = b.text_hover = b.text_active = table[entry]; }
-  void Backgrounds(nk_style_button& b, int normal, int hover, int active) const {
+  void Text(nk_style_button& b, ThemeColor entry) const { b.text_normal = b.text_hover = b.text_active = table[entry]; }
+  void Backgrounds(nk_style_button& b, ThemeColor normal, ThemeColor hover, ThemeColor active) const {
     b.normal = Item(normal);
     b.hover = Item(hover);
     b.active = Item(active);
@@ -43,103 +33,103 @@ struct Theme {
 };
 
 void StyleButtons(const Theme& t, nk_style& s) {
-  t.Backgrounds(s.button, 9, 10, 11);
-  s.button.border_color = t(8);
-  s.button.text_background = t(9);
-  t.Text(s.button, 2);
+  t.Backgrounds(s.button, kThemeButton, kThemeButtonHover, kThemeButtonActive);
+  s.button.border_color = t(kThemeBorder);
+  s.button.text_background = t(kThemeButton);
+  t.Text(s.button, kThemeWidgetText);
 
-  t.Backgrounds(s.contextual_button, 0, 10, 11);
-  s.contextual_button.border_color = t(3);
-  s.contextual_button.text_background = t(1);
-  t.Text(s.contextual_button, 2);
+  t.Backgrounds(s.contextual_button, kThemeTransparent, kThemeButtonHover, kThemeButtonActive);
+  s.contextual_button.border_color = t(kThemeScrollbarButton);
+  s.contextual_button.text_background = t(kThemeText);
+  t.Text(s.contextual_button, kThemeWidgetText);
 
-  t.Backgrounds(s.menu_button, 12, 13, 14);
-  s.menu_button.border_color = t(8);
-  s.menu_button.text_background = t(12);
-  t.Text(s.menu_button, 2);
+  t.Backgrounds(s.menu_button, kThemeMenuButton, kThemeMenuButtonHover, kThemeMenuButtonActive);
+  s.menu_button.border_color = t(kThemeBorder);
+  s.menu_button.text_background = t(kThemeMenuButton);
+  t.Text(s.menu_button, kThemeWidgetText);
   s.menu_button.rounding = 3;
 }
 
 void StyleToggle(const Theme& t, nk_style_toggle& toggle) {
-  toggle.normal = t.Item(15);
-  toggle.hover = t.Item(16);
-  toggle.active = t.Item(16);
-  toggle.border_color = t(2);
-  toggle.cursor_normal = t.Item(17);
-  toggle.cursor_hover = t.Item(18);
-  toggle.text_normal = toggle.text_hover = toggle.text_active = t(2);
-  toggle.text_background = t(1);
+  toggle.normal = t.Item(kThemeToggle);
+  toggle.hover = t.Item(kThemeToggleHover);
+  toggle.active = t.Item(kThemeToggleHover);
+  toggle.border_color = t(kThemeWidgetText);
+  toggle.cursor_normal = t.Item(kThemeToggleCursor);
+  toggle.cursor_hover = t.Item(kThemeToggleCursorHover);
+  toggle.text_normal = toggle.text_hover = toggle.text_active = t(kThemeWidgetText);
+  toggle.text_background = t(kThemeText);
   toggle.border = 1;
 }
 
 void StyleSelectable(const Theme& t, nk_style_selectable& s) {
-  s.normal = t.Item(19);
-  s.hover = t.Item(20);
-  s.pressed = t.Item(20);
-  s.normal_active = t.Item(21);
-  s.hover_active = t.Item(22);
-  s.pressed_active = t.Item(22);
-  s.text_normal = s.text_hover = s.text_pressed = t(2);
-  s.text_normal_active = s.text_hover_active = s.text_pressed_active = t(2);
+  s.normal = t.Item(kThemeSelect);
+  s.hover = t.Item(kThemeSelectHover);
+  s.pressed = t.Item(kThemeSelectHover);
+  s.normal_active = t.Item(kThemeSelectActive);
+  s.hover_active = t.Item(kThemeSelectActiveHover);
+  s.pressed_active = t.Item(kThemeSelectActiveHover);
+  s.text_normal = s.text_hover = s.text_pressed = t(kThemeWidgetText);
+  s.text_normal_active = s.text_hover_active = s.text_pressed_active = t(kThemeWidgetText);
 }
 
 // Buttons inside other widgets (slider, property, scrollbar, tab arrows): plain text on one colour.
-void StyleInnerButton(const Theme& t, nk_style_button& b, int background, int text_background) {
+void StyleInnerButton(const Theme& t, nk_style_button& b, ThemeColor background, ThemeColor text_background) {
   t.Backgrounds(b, background, background, background);
   b.text_background = t(text_background);
-  t.Text(b, 2);
+  t.Text(b, kThemeWidgetText);
 }
 
 void StyleSlider(const Theme& t, nk_style_slider& s) {
-  s.bar_normal = t(24);
-  s.bar_hover = t(24);
-  s.bar_active = t(25);
-  s.bar_filled = t(28);
-  s.cursor_normal = t.Item(26);
-  s.cursor_hover = t.Item(27);
-  s.cursor_active = t.Item(28);
+  s.bar_normal = t(kThemeSlider);
+  s.bar_hover = t(kThemeSlider);
+  s.bar_active = t(kThemeSliderActive);
+  s.bar_filled = t(kThemeSliderCursorActive);
+  s.cursor_normal = t.Item(kThemeSliderCursor);
+  s.cursor_hover = t.Item(kThemeSliderCursorHover);
+  s.cursor_active = t.Item(kThemeSliderCursorActive);
   for (nk_style_button* b : {&s.inc_button, &s.dec_button}) {
-    StyleInnerButton(t, *b, 0, 0);
-    b->border_color = t(0);
+    StyleInnerButton(t, *b, kThemeTransparent, kThemeTransparent);
+    b->border_color = t(kThemeTransparent);
     b->border = 0;
   }
   s.bar_height = 4;
-  s.inc_symbol = Symbol(kSymbolChevronRight);
-  s.dec_symbol = Symbol(kSymbolChevronLeft);
+  s.inc_symbol = NK_SYMBOL_CHEVRON_RIGHT;
+  s.dec_symbol = NK_SYMBOL_CHEVRON_LEFT;
 }
 
 void StyleProgress(const Theme& t, nk_style_progress& p) {
-  p.normal = p.hover = p.active = t.Item(23);
-  p.border_color = t(8);
-  p.cursor_normal = t.Item(27);
-  p.cursor_hover = t.Item(27);
-  p.cursor_active = t.Item(28);
-  p.cursor_border_color = t(28);
+  p.normal = p.hover = p.active = t.Item(kThemeProgress);
+  p.border_color = t(kThemeBorder);
+  p.cursor_normal = t.Item(kThemeSliderCursorHover);
+  p.cursor_hover = t.Item(kThemeSliderCursorHover);
+  p.cursor_active = t.Item(kThemeSliderCursorActive);
+  p.cursor_border_color = t(kThemeSliderCursorActive);
   p.border = 1;
   p.padding = nk_vec2(0, 2);
 }
 
 // The scrollbar colours, shared by the window scrollbars and the edit field's own.
 void StyleScrollbarColors(const Theme& t, nk_style_scrollbar& s) {
-  s.normal = s.hover = s.active = t.Item(36);
-  s.border_color = t(23);
-  s.cursor_normal = t.Item(37);
-  s.cursor_hover = t.Item(38);
-  s.cursor_active = t.Item(39);
-  s.cursor_border_color = t(23);
+  s.normal = s.hover = s.active = t.Item(kThemeScrollbar);
+  s.border_color = t(kThemeProgress);
+  s.cursor_normal = t.Item(kThemeScrollbarCursor);
+  s.cursor_hover = t.Item(kThemeScrollbarCursorHover);
+  s.cursor_active = t.Item(kThemeScrollbarCursorActive);
+  s.cursor_border_color = t(kThemeProgress);
   for (nk_style_button* b : {&s.inc_button, &s.dec_button}) {
-    StyleInnerButton(t, *b, 3, 3);
-    b->border_color = t(0);
+    StyleInnerButton(t, *b, kThemeScrollbarButton, kThemeScrollbarButton);
+    b->border_color = t(kThemeTransparent);
   }
 }
 
-void StyleScrollbarSymbols(nk_style_scrollbar& s, int inc_symbol, int dec_symbol) {
-  s.inc_symbol = Symbol(inc_symbol);
-  s.dec_symbol = Symbol(dec_symbol);
+void StyleScrollbarSymbols(nk_style_scrollbar& s, nk_symbol_type inc_symbol, nk_symbol_type dec_symbol) {
+  s.inc_symbol = inc_symbol;
+  s.dec_symbol = dec_symbol;
 }
 
 // A window scrollbar: colours, shown buttons with their own sizes, symbols.
-void StyleScrollbar(const Theme& t, nk_style_scrollbar& s, int inc_symbol, int dec_symbol) {
+void StyleScrollbar(const Theme& t, nk_style_scrollbar& s, nk_symbol_type inc_symbol, nk_symbol_type dec_symbol) {
   StyleScrollbarColors(t, s);
   for (nk_style_button* b : {&s.inc_button, &s.dec_button}) {
     b->border = 0;
@@ -150,77 +140,78 @@ void StyleScrollbar(const Theme& t, nk_style_scrollbar& s, int inc_symbol, int d
 }
 
 // The edit-field colours shared by the edit widget and the property's inner edit.
-void StyleEditColors(const Theme& t, nk_style_edit& e, int background, int cursor, int text, int selected) {
+void StyleEditColors(const Theme& t, nk_style_edit& e, ThemeColor background, ThemeColor cursor, ThemeColor text,
+                     ThemeColor selected) {
   e.normal = e.hover = e.active = t.Item(background);
   e.cursor_normal = e.cursor_hover = t(cursor);
-  e.cursor_text_normal = e.cursor_text_hover = t(30);
+  e.cursor_text_normal = e.cursor_text_hover = t(kThemeEdit);
   e.text_normal = e.text_hover = e.text_active = t(text);
   e.selected_normal = e.selected_hover = t(selected);
-  e.selected_text_normal = e.selected_text_hover = t(30);
+  e.selected_text_normal = e.selected_text_hover = t(kThemeEdit);
 }
 
 void StyleProperty(const Theme& t, nk_style_property& p) {
-  p.normal = p.hover = p.active = t.Item(29);
-  p.border_color = t(8);
-  p.label_normal = p.label_hover = p.label_active = t(2);
-  StyleEditColors(t, p.edit, 0, 2, 2, 2);
-  StyleInnerButton(t, p.inc_button, 0, 0);
-  StyleInnerButton(t, p.dec_button, 0, 0);
-  p.sym_left = Symbol(kSymbolChevronLeft);
-  p.sym_right = Symbol(kSymbolChevronRight);
+  p.normal = p.hover = p.active = t.Item(kThemeProperty);
+  p.border_color = t(kThemeBorder);
+  p.label_normal = p.label_hover = p.label_active = t(kThemeWidgetText);
+  StyleEditColors(t, p.edit, kThemeTransparent, kThemeWidgetText, kThemeWidgetText, kThemeWidgetText);
+  StyleInnerButton(t, p.inc_button, kThemeTransparent, kThemeTransparent);
+  StyleInnerButton(t, p.dec_button, kThemeTransparent, kThemeTransparent);
+  p.sym_left = NK_SYMBOL_CHEVRON_LEFT;
+  p.sym_right = NK_SYMBOL_CHEVRON_RIGHT;
 }
 
 void StyleEdit(const Theme& t, nk_style_edit& e) {
-  StyleEditColors(t, e, 30, 1, 1, 1);
-  e.border_color = t(8);
+  StyleEditColors(t, e, kThemeEdit, kThemeText, kThemeText, kThemeText);
+  e.border_color = t(kThemeBorder);
   // Only the window scrollbars' colours carry over; buttons, border and padding stay the
   // library's, so the edit field's scrollbar keeps no buttons.
   StyleScrollbarColors(t, e.scrollbar);
-  StyleScrollbarSymbols(e.scrollbar, kSymbolChevronDown, kSymbolChevronUp);
+  StyleScrollbarSymbols(e.scrollbar, NK_SYMBOL_CHEVRON_DOWN, NK_SYMBOL_CHEVRON_UP);
 }
 
 void StyleTab(const Theme& t, nk_style_tab& tab) {
-  tab.background = t.Item(40);
-  tab.border_color = t(0);
-  tab.text = t(2);
-  StyleInnerButton(t, tab.tab_maximize_button, 0, 0);
-  StyleInnerButton(t, tab.tab_minimize_button, 0, 0);
-  StyleInnerButton(t, tab.node_maximize_button, 0, 40);
-  StyleInnerButton(t, tab.node_minimize_button, 0, 40);
-  tab.sym_minimize = Symbol(kSymbolChevronRight);
-  tab.sym_maximize = Symbol(kSymbolChevronDown);
+  tab.background = t.Item(kThemeTabHeader);
+  tab.border_color = t(kThemeTransparent);
+  tab.text = t(kThemeWidgetText);
+  StyleInnerButton(t, tab.tab_maximize_button, kThemeTransparent, kThemeTransparent);
+  StyleInnerButton(t, tab.tab_minimize_button, kThemeTransparent, kThemeTransparent);
+  StyleInnerButton(t, tab.node_maximize_button, kThemeTransparent, kThemeTabHeader);
+  StyleInnerButton(t, tab.node_minimize_button, kThemeTransparent, kThemeTabHeader);
+  tab.sym_minimize = NK_SYMBOL_CHEVRON_RIGHT;
+  tab.sym_maximize = NK_SYMBOL_CHEVRON_DOWN;
   tab.border = 0;
 }
 
 void StyleCombo(const Theme& t, nk_style_combo& c) {
-  c.normal = c.hover = c.active = t.Item(32);
-  c.border_color = t(8);
-  c.label_normal = c.label_hover = c.label_active = t(2);
-  StyleInnerButton(t, c.button, 32, 0);
+  c.normal = c.hover = c.active = t.Item(kThemeCombo);
+  c.border_color = t(kThemeBorder);
+  c.label_normal = c.label_hover = c.label_active = t(kThemeWidgetText);
+  StyleInnerButton(t, c.button, kThemeCombo, kThemeTransparent);
   c.button.padding = nk_vec2(4, 4);
-  c.sym_normal = c.sym_hover = c.sym_active = Symbol(kSymbolTriangleDownBar);
+  c.sym_normal = c.sym_hover = c.sym_active = NK_SYMBOL_TRIANGLE_DOWN_FROM_BAR;
 }
 
 void StyleWindow(const Theme& t, nk_style_window& w) {
-  w.header.normal = w.header.hover = w.header.active = t.Item(5);
+  w.header.normal = w.header.hover = w.header.active = t.Item(kThemeHeader);
   for (nk_style_button* b : {&w.header.close_button, &w.header.minimize_button}) {
-    b->normal = t.Item(0);
-    b->hover = t.Item(6);
-    b->active = t.Item(6);
-    b->text_background = t(0);
-    t.Text(*b, 2);
+    b->normal = t.Item(kThemeTransparent);
+    b->hover = t.Item(kThemeHeaderButtonHover);
+    b->active = t.Item(kThemeHeaderButtonHover);
+    b->text_background = t(kThemeTransparent);
+    t.Text(*b, kThemeWidgetText);
     b->padding = nk_vec2(6, 6);
   }
-  w.header.label_normal = w.header.label_hover = w.header.label_active = t(2);
-  w.header.close_symbol = Symbol(kSymbolCross);
-  w.header.minimize_symbol = Symbol(kSymbolChevronDown);
-  w.header.maximize_symbol = Symbol(kSymbolChevronRight);
-  w.fixed_background = t.Item(4);
-  w.background = t(4);
-  w.border_color = t(7);
-  w.popup_border_color = w.combo_border_color = w.contextual_border_color = t(8);
-  w.menu_border_color = w.group_border_color = w.tooltip_border_color = t(8);
-  w.scaler = t.Item(2);
+  w.header.label_normal = w.header.label_hover = w.header.label_active = t(kThemeWidgetText);
+  w.header.close_symbol = NK_SYMBOL_CROSS;
+  w.header.minimize_symbol = NK_SYMBOL_CHEVRON_DOWN;
+  w.header.maximize_symbol = NK_SYMBOL_CHEVRON_RIGHT;
+  w.fixed_background = t.Item(kThemeWindow);
+  w.background = t(kThemeWindow);
+  w.border_color = t(kThemeWindowBorder);
+  w.popup_border_color = w.combo_border_color = w.contextual_border_color = t(kThemeBorder);
+  w.menu_border_color = w.group_border_color = w.tooltip_border_color = t(kThemeBorder);
+  w.scaler = t.Item(kThemeWidgetText);
   w.rounding = 5;
 }
 
@@ -232,7 +223,7 @@ void ApplyThemeTable(nk_context* ctx, const nk_color* table) {
   nk_style_from_table(ctx, nullptr);
   const Theme t{table ? table : kDefaultThemeTable};
   nk_style& s = ctx->style;
-  s.text.color = t(1);
+  s.text.color = t(kThemeText);
   StyleButtons(t, s);
   StyleToggle(t, s.option);
   StyleToggle(t, s.checkbox);
@@ -241,12 +232,12 @@ void ApplyThemeTable(nk_context* ctx, const nk_color* table) {
   StyleProgress(t, s.progress);
   StyleProperty(t, s.property);
   StyleEdit(t, s.edit);
-  s.chart.background = t.Item(33);
-  s.chart.border_color = t(8);
-  s.chart.selected_color = t(35);
-  s.chart.color = t(34);
-  StyleScrollbar(t, s.scrollh, kSymbolChevronRight, kSymbolChevronLeft);
-  StyleScrollbar(t, s.scrollv, kSymbolChevronDown, kSymbolChevronUp);
+  s.chart.background = t.Item(kThemeChart);
+  s.chart.border_color = t(kThemeBorder);
+  s.chart.selected_color = t(kThemeChartColorHighlight);
+  s.chart.color = t(kThemeChartColor);
+  StyleScrollbar(t, s.scrollh, NK_SYMBOL_CHEVRON_RIGHT, NK_SYMBOL_CHEVRON_LEFT);
+  StyleScrollbar(t, s.scrollv, NK_SYMBOL_CHEVRON_DOWN, NK_SYMBOL_CHEVRON_UP);
   StyleTab(t, s.tab);
   StyleCombo(t, s.combo);
   StyleWindow(t, s.window);
@@ -265,7 +256,7 @@ const nk_color* LightThemeTable() {
         table[i] = {inverse(c.g), inverse(c.b), inverse(c.g), c.a};
       }
     }
-    table[35].r = table[35].g;
+    table[kThemeChartColorHighlight].r = table[kThemeChartColorHighlight].g;
     made = true;
   }
   return table;
