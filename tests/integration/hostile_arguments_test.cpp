@@ -4,7 +4,6 @@
 // neutrally: no crash, and (under the sanitizer build of the test command) no read or write
 // out of bounds. A few exports that change the test's own set-up are called once, by hand.
 #include <cmath>
-#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <limits>
@@ -101,26 +100,36 @@ const std::set<std::string>& CalledByHand() {
   return names;
 }
 
-// One export as the sweep walks it.
-struct SweepEntry {
+// What the export list says of one export: its name and result type, and how to call it.
+// Pure data, one row per export, so more exports cost no more code.
+struct ExportShape {
   const char* name;
   const char* result;                          // the result type as the export list spells it
-  std::string kinds;                           // result and argument kinds, host letters
-  void (*function)();                          // the export, called only through `call`
+  std::string (*kinds)();                      // result and argument kinds, host letters
   void (*call)(void (*function)(), int round);  // the call shape of its signature
 };
 
-// The runtime table of every export but those called by hand, from the export list.
-std::vector<SweepEntry> SweepTable(const ExportTable& x) {
+constexpr ExportShape kExportShapes[] = {
+#define QEL_SWEEP_SHAPE(result, name, params, doc) \
+  {#name, #result, &CallShape<decltype(&::name)>::Kinds, &CallShape<decltype(&::name)>::Call},
+    QEL_EXPORT_LIST(QEL_SWEEP_SHAPE)
+#undef QEL_SWEEP_SHAPE
+};
+
+// One export as the sweep walks it: its shape and its address in the loaded library.
+struct SweepEntry {
+  const ExportShape* shape;
+  std::string kinds;
+  void (*function)();
+};
+
+// The runtime table of every export but those called by hand, looked up by name through `find`.
+std::vector<SweepEntry> SweepTable(const std::function<void*(const char* name)>& find) {
   std::vector<SweepEntry> table;
-#define QEL_SWEEP_ENTRY(result, name, params, doc)                                              \
-  table.push_back({#name, #result, CallShape<decltype(x.name)>::Kinds(),                       \
-                   reinterpret_cast<void (*)()>(x.name), &CallShape<decltype(x.name)>::Call});
-  QEL_EXPORT_LIST(QEL_SWEEP_ENTRY)
-#undef QEL_SWEEP_ENTRY
-  table.erase(std::remove_if(table.begin(), table.end(),
-                             [](const SweepEntry& entry) { return CalledByHand().count(entry.name) > 0; }),
-              table.end());
+  for (const ExportShape& shape : kExportShapes) {
+    if (CalledByHand().count(shape.name)) continue;
+    table.push_back({&shape, shape.kinds(), reinterpret_cast<void (*)()>(find(shape.name))});
+  }
   return table;
 }
 
@@ -137,18 +146,18 @@ class HostileArguments : public PluginTest {
   void SetUp() override {
     PluginTest::SetUp();
     if (HasFatalFailure()) return;
-    table_ = SweepTable(api());
+    table_ = SweepTable([this](const char* name) { return host().Symbol(name); });
   }
 
   // Calls every export of the table for every round, `around` wrapping each call.
   void Sweep(const std::function<void(const std::function<void()>& call)>& around) {
     ASSERT_FALSE(table_.empty());
     for (const SweepEntry& entry : table_) {
-      ASSERT_NE(entry.function, nullptr) << entry.name;
+      ASSERT_NE(entry.function, nullptr) << entry.shape->name;
       for (int round = 0; round < kRounds; ++round) {
-        SCOPED_TRACE(std::string(entry.name) + " (" + entry.result + ", " + entry.kinds + ") round " +
-                     std::to_string(round));
-        around([&] { entry.call(entry.function, round); });
+        SCOPED_TRACE(std::string(entry.shape->name) + " (" + entry.shape->result + ", " + entry.kinds +
+                     ") round " + std::to_string(round));
+        around([&] { entry.shape->call(entry.function, round); });
       }
     }
   }
@@ -175,7 +184,8 @@ TEST_F(HostileArguments, TheTableHoldsEveryExportButThoseCalledByHand) {
 #define QEL_SWEEP_NAME(result, name, params, doc) listed.insert(#name);
   QEL_EXPORT_LIST(QEL_SWEEP_NAME)
 #undef QEL_SWEEP_NAME
-  for (const SweepEntry& entry : table_) EXPECT_TRUE(swept.insert(entry.name).second) << "twice: " << entry.name;
+  for (const SweepEntry& entry : table_)
+    EXPECT_TRUE(swept.insert(entry.shape->name).second) << "twice: " << entry.shape->name;
   for (const std::string& name : CalledByHand()) EXPECT_EQ(listed.erase(name), 1u) << name;
   EXPECT_EQ(swept, listed);
 }
