@@ -5,81 +5,21 @@
 //     and while drawing (Render). Once fonts, images and buffers are made, a frame should
 //     allocate nothing.
 //
-// Allocations are counted by taking over malloc and its family for the whole process and
-// counting only the benchmark thread's, between StartCounting and StopCounting. (Not built
-// with the sanitizers, which own malloc themselves.)
+// Allocations are counted by counting_allocator.cpp, which takes over malloc and its family
+// for the whole process and counts only the benchmark thread's. (Not built with the
+// sanitizers, which own malloc themselves.)
 #include <benchmark/benchmark.h>
 
-#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <memory>
 
+#include "counting_allocator.h"
 #include "fonts/font_atlas.h"
 #include "frame/exports.h"
 #include "frame/host_commands.h"
 #include "qelhost.h"
-
-// glibc's own allocator, which the replacements below forward to.
-extern "C" {
-void* __libc_malloc(size_t size);
-void* __libc_calloc(size_t count, size_t size);
-void* __libc_realloc(void* block, size_t size);
-void* __libc_memalign(size_t alignment, size_t size);
-void __libc_free(void* block);
-}
-
-namespace {
-
-// Only this thread's allocations count: the GL driver's worker threads allocate too.
-thread_local bool t_counting = false;
-std::atomic<long> g_allocations{0};
-
-void StartCounting() {
-  g_allocations = 0;
-  t_counting = true;
-}
-
-long StopCounting() {
-  t_counting = false;
-  return g_allocations;
-}
-
-void Count() {
-  if (t_counting) ++g_allocations;
-}
-
-}  // namespace
-
-extern "C" {
-void* malloc(size_t size) {
-  Count();
-  return __libc_malloc(size);
-}
-void* calloc(size_t count, size_t size) {
-  Count();
-  return __libc_calloc(count, size);
-}
-void* realloc(void* block, size_t size) {
-  Count();
-  return __libc_realloc(block, size);
-}
-void* memalign(size_t alignment, size_t size) {
-  Count();
-  return __libc_memalign(alignment, size);
-}
-void* aligned_alloc(size_t alignment, size_t size) {
-  Count();
-  return __libc_memalign(alignment, size);
-}
-int posix_memalign(void** out, size_t alignment, size_t size) {
-  Count();
-  *out = __libc_memalign(alignment, size);
-  return *out ? 0 : 12;  // ENOMEM
-}
-void free(void* block) { __libc_free(block); }
-}
 
 namespace {
 
@@ -116,6 +56,9 @@ int DescribePanel(const char* name, float x, int rows) {
 int DescribeFrame(int rows_per_panel) {
   return DescribePanel("left", 10, rows_per_panel) + DescribePanel("right", 520, rows_per_panel);
 }
+
+using qel::StartCounting;
+using qel::StopCounting;
 
 void BM_DescribeFrame(benchmark::State& state) {
   const int rows = static_cast<int>(state.range(0));

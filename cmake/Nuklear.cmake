@@ -6,7 +6,9 @@
 # configure step.
 
 set(NUKLEAR_HEADER "" CACHE FILEPATH "A local nuklear.h to use instead of the fetched one")
-set(NUKLEAR_SHA256 ef5ccb732c1d6733b237c322557b2ce427683b97aece7fd1d923c508a951f35e)
+# The pinned hash lives in one file, read by scripts/fetch-nuklear.sh too.
+file(STRINGS "${CMAKE_SOURCE_DIR}/cmake/nuklear.sha256" NUKLEAR_SHA256 LIMIT_COUNT 1)
+string(STRIP "${NUKLEAR_SHA256}" NUKLEAR_SHA256)
 
 if(NUKLEAR_HEADER)
   set(_nk_pristine "${NUKLEAR_HEADER}")
@@ -21,7 +23,7 @@ else()
       COMMAND bash "${CMAKE_SOURCE_DIR}/scripts/fetch-nuklear.sh" "${_nk_cache}"
       RESULT_VARIABLE _nk_rc)
     if(NOT _nk_rc EQUAL 0)
-      message(FATAL_ERROR "Could not fetch nuklear.h (see above). Run scripts/setup.sh, or set NUKLEAR_HEADER.")
+      message(FATAL_ERROR "Could not fetch nuklear.h (see above). Run scripts/setup.sh (as root), or set NUKLEAR_HEADER.")
     endif()
   endif()
 endif()
@@ -39,7 +41,7 @@ set(NUKLEAR_PATCHED_DIR "${CMAKE_BINARY_DIR}/nuklear")
 file(GLOB _nk_patches "${CMAKE_SOURCE_DIR}/patches/nuklear/*.patch")
 list(SORT _nk_patches)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
-  "${_nk_pristine}" "${CMAKE_SOURCE_DIR}/patches/nuklear" ${_nk_patches})
+  "${CMAKE_SOURCE_DIR}/cmake/nuklear.sha256" "${_nk_pristine}" "${CMAKE_SOURCE_DIR}/patches/nuklear" ${_nk_patches})
 
 # Patch a scratch copy, then replace the result only when it changed, so an unchanged
 # series does not rebuild everything.

@@ -30,17 +30,8 @@ class PluginTest : public ::testing::Test {
   // Commands the host should not offer (a partial host).
   virtual std::vector<std::string> RemovedCommands() const { return {}; }
 
-  void SetUp() override {
-    host_ = std::make_unique<Host>(Config());
-    ASSERT_TRUE(host_->ok());
-    for (const std::string& name : RemovedCommands()) host_->RemoveCommand(name);
-    ASSERT_TRUE(host_->LoadPlugin(QEL_PLUGIN_PATH));
-    const std::vector<std::string> missing =
-        LoadExportTable([this](const char* name) { return host_->Symbol(name); }, api_);
-    ASSERT_TRUE(missing.empty()) << "first missing export: " << missing.front();
-    const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    log_path_ = ::testing::TempDir() + "qel_" + info->test_suite_name() + "_" + info->name() + ".log";
-  }
+  // Starts the host, loads the plug-in and fills the export table (plugin_fixture.cpp).
+  void SetUp() override;
 
   // Starts the plug-in with its log in a file of this test's own.
   void Start(int32_t mode = 1) {

@@ -53,8 +53,21 @@ TEST_F(StyleFont, AddedFontsLeaveTheStyleFontUnsetUntilAWindowTakesTheFirstRegis
 }
 
 TEST_F(StyleFont, BeforeStartUpAnUnknownIdIsOnlyLogged) {
-  api().StyleSetFont("none");  // no context, no logger: must not crash
-  SUCCEED();
+  // No logger exists yet: the complaint goes to standard error, and nothing else happens.
+  ::testing::internal::CaptureStderr();
+  api().StyleSetFont("none");
+  api().StyleSetFont(nullptr);
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "No such logger: 0\nNo such logger: 0\n");
+  EXPECT_EQ(api().FontGetHeight(), 0.0f);
+
+  // Start-up begins from its own state: the built-in font, and a log without the early calls.
+  Start();
+  api().FontStashBegin();
+  api().FontStashEnd();
+  EXPECT_EQ(api().FontGetHeight(), 13.0f);
+  EXPECT_FALSE(LogHas("font id:"));
+  api().StyleSetFont("none");
+  EXPECT_EQ(LogCount(": ERROR: font id:'none' not found."), 1);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <cstring>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "frame/theme.h"
 
@@ -160,7 +162,30 @@ TEST(Theme, LightVariantIsDerivedPerEntry) {
   EXPECT_TRUE(IsColor(c.ctx.style.window.background, 185, 185, 185, 255));
 }
 
-TEST(Theme, NoContextDoesNothing) { ApplyThemeTable(nullptr, nullptr); }
+TEST(Theme, NoContextDoesNothing) {
+  // With no context there is nothing to style: the tables stay as they are, and a context
+  // styled afterwards gets exactly what one styled before did.
+  Context before;
+  ApplyThemeTable(&before.ctx, LightThemeTable());
+  std::vector<nk_color> tables(kDefaultThemeTable, kDefaultThemeTable + kThemeColorCount);
+  tables.insert(tables.end(), LightThemeTable(), LightThemeTable() + kThemeColorCount);
+  for (const nk_color* table : {static_cast<const nk_color*>(nullptr), kDefaultThemeTable, LightThemeTable()}) {
+    ApplyThemeTable(nullptr, table);
+    for (int i = 0; i < kThemeColorCount; ++i) {
+      EXPECT_TRUE(Same(kDefaultThemeTable[i], tables[i])) << i;
+      EXPECT_TRUE(Same(LightThemeTable()[i], tables[kThemeColorCount + i])) << i;
+    }
+  }
+  Context after;
+  ApplyThemeTable(&after.ctx, LightThemeTable());
+  const nk_style& a = before.ctx.style;
+  const nk_style& b = after.ctx.style;
+  for (auto [x, y] : {std::pair{a.window.background, b.window.background}, {a.text.color, b.text.color},
+                      {a.button.normal.data.color, b.button.normal.data.color}, {a.edit.cursor_normal, b.edit.cursor_normal},
+                      {a.scrollv.cursor_normal.data.color, b.scrollv.cursor_normal.data.color}})
+    EXPECT_TRUE(Same(x, y));
+  EXPECT_EQ(a.window.rounding, b.window.rounding);
+}
 
 }  // namespace
 }  // namespace qel

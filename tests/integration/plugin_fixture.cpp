@@ -1,0 +1,19 @@
+// The fixture's set-up, compiled once: it instantiates the export table's loader, which
+// every test source would otherwise compile again.
+#include "plugin_fixture.h"
+
+namespace qel {
+
+void PluginTest::SetUp() {
+  host_ = std::make_unique<Host>(Config());
+  ASSERT_TRUE(host_->ok());
+  for (const std::string& name : RemovedCommands()) host_->RemoveCommand(name);
+  ASSERT_TRUE(host_->LoadPlugin(QEL_PLUGIN_PATH));
+  const std::vector<std::string> missing =
+      LoadExportTable([this](const char* name) { return host_->Symbol(name); }, api_);
+  ASSERT_TRUE(missing.empty()) << "first missing export: " << missing.front();
+  const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
+  log_path_ = ::testing::TempDir() + "qel_" + info->test_suite_name() + "_" + info->name() + ".log";
+}
+
+}  // namespace qel
