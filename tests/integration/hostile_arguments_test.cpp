@@ -91,7 +91,7 @@ struct CallShape<R (*)(A...)> {
     CallWithIndices(reinterpret_cast<R (*)(A...)>(function), round, std::index_sequence_for<A...>{});
   }
   // The host's letters for the signature, e.g. "L_SFF".
-  static std::string Kinds() { return SignatureOf(static_cast<R (*)(A...)>(nullptr)); }
+  static std::string Kinds() { return std::string(SignatureOf<R (*)(A...)>()); }
 };
 
 // Exports that would change what the test itself relies on: where the log goes and start-up.
