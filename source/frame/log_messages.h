@@ -18,7 +18,15 @@
 // "nuklear_tool" (style system).
 #define QEL_LOG_MESSAGES(X)                                                                             \
   /* [SECTION] lifecycle */                                                                             \
-  X(PluginInitialisation, kLogInfo, kSourcePlugin, "plugin initialisation ...")
+  X(PluginInitialisation, kLogInfo, kSourcePlugin, "plugin initialisation ...")                          \
+  /* [SECTION] style properties */                                                                      \
+  X(StyleUnknownWidget, kLogError, kSourceStyle, "'%s' is not a known widget.")                           \
+  X(StylePropertyValueNotValid, kLogWarn, kSourceStyle, "property value '%s' of property name '%s' not valid.") \
+  X(StylePropertyNameNotValid, kLogWarn, kSourceStyle, "property name '%s' not valid.")                   \
+  X(StyleItemNotFound, kLogWarn, kSourceStyle, "style item '%s' not found.")                              \
+  X(StyleWrongVec2, kLogWarn, kSourceStyle, "Wrong vec2 value : %s")                                      \
+  X(StyleButtonVec2, kLogInfo, kSourceStyle, "button vec2 style '%s' value '%.2f,%.2f'")                  \
+  X(StyleNoSubWidget, kLogWarn, kSourceStyle, "This UI element has no widget with this name '%s'.")
 
 namespace qel {
 
