@@ -133,16 +133,30 @@ std::string FormatField(const void* target, const StyleField& field) {
   return text;
 }
 
-const FieldTable& ButtonTable() { return FieldTableOf(StyleType::kButton); }
+// The kind of a property name. A name the table knows takes its field's kind (a unit test
+// holds every table to the kind lists), which spares the slower search of the lists on the
+// common path; other names are looked up there.
+PropertyKind KindOfName(const StyleField* field, std::string_view name) {
+  if (field) {
+    switch (field->kind) {
+      case FieldKind::kItem:
+      case FieldKind::kColor: return kPropertyItem;
+      case FieldKind::kVec2: return kPropertyVec2;
+      case FieldKind::kInt: return kPropertyConstant;
+      case FieldKind::kFloat: return kPropertyFloat;
+      default: break;  // nested structures and slots are no property names
+    }
+  }
+  return PropertyKindOf(name);
+}
 
-}  // namespace
-
-StyleValue ParseStyleValue(std::string_view property, const char* value) {
+// A value text read as `kind` says.
+StyleValue ParseAs(PropertyKind kind, const char* value) {
   StyleValue parsed;
   const char* text = TextOf(value);
   if (!*text) return parsed;
-  parsed.kind = PropertyKindOf(property);
-  switch (parsed.kind) {
+  parsed.kind = kind;
+  switch (kind) {
     case kPropertyItem:
       if (const struct nk_style_item* item = FindStyleItem(text)) {
         parsed.item = *item;
@@ -159,9 +173,18 @@ StyleValue ParseStyleValue(std::string_view property, const char* value) {
   return parsed;
 }
 
+const FieldTable& ButtonTable() { return FieldTableOf(StyleType::kButton); }
+
+}  // namespace
+
+StyleValue ParseStyleValue(std::string_view property, const char* value) {
+  return ParseAs(PropertyKindOf(property), value);
+}
+
 bool SetStyleProperty(const FieldTable& table, void* target, const char* property, const char* value) {
   const char* name = TextOf(property);
-  const StyleValue parsed = ParseStyleValue(name, value);
+  const StyleField* field = FindSetterField(table, name);
+  const StyleValue parsed = ParseAs(KindOfName(field, name), value);
   if (parsed.kind == kPropertyNone) {
     QEL_LOG(StylePropertyValueNotValid, TextOf(value), name);
     return false;
@@ -169,7 +192,6 @@ bool SetStyleProperty(const FieldTable& table, void* target, const char* propert
   if (parsed.kind == kValueEmpty || !target) return true;
   if (parsed.kind == kPropertyVec2 && &table == &ButtonTable())
     QEL_LOG(StyleButtonVec2, name, parsed.vec2.x, parsed.vec2.y);
-  const StyleField* field = FindSetterField(table, name);
   if (field && KindFits(parsed.kind, field->kind)) WriteValue(target, *field, parsed);
   return true;
 }
@@ -187,12 +209,12 @@ std::string GetStyleProperty(const FieldTable& table, const void* target, const 
       return {};
     }
   }
-  const PropertyKind kind = PropertyKindOf(name);
+  const StyleField* field = FindGetterField(table, name);
+  const PropertyKind kind = KindOfName(field, name);
   if (kind == kPropertyNone) {
     QEL_LOG(StylePropertyNameNotValid, name);
     return {};
   }
-  const StyleField* field = FindGetterField(table, name);
   if (!field || !KindFits(kind, field->kind)) return {};
   return FormatField(target, *field);
 }

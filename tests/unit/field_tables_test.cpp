@@ -38,6 +38,7 @@ TEST(FieldTables, EachWidgetNumberHasItsStructureAndBlockSize) {
 }
 
 // A misspelt name in a table would be a name of no kind, or of a kind its field cannot hold.
+// The property engine also takes a known name's kind from its field, which this keeps sound.
 TEST(FieldTables, EveryNameHasAKindItsFieldHolds) {
   for (int i = 0; i < kStyleTypeCount; ++i) {
     const FieldTable& table = FieldTableOf(static_cast<StyleType>(i));
