@@ -71,7 +71,6 @@ TEST_F(StyleProperties, SetThenGetOnTheLiveStyle) {
     }
   }
   EXPECT_EQ(Get("scrollh", "border_cursor"), "2.000000");
-  EXPECT_EQ(Get("scrollv", "border_cursor"), Get("scrollv", "border_cursor"));
   EXPECT_NE(Get("scrollv", "border_cursor"), "2.000000");  // scrollh's own structure only
   EXPECT_NE(Get("button", "text_normal"), "-8355840");     // menu_button's own structure only
 
