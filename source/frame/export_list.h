@@ -150,4 +150,7 @@
   X(int32_t, StyleMakeItem0, (const char* name, int32_t color), "names a colour item of a packed colour; 1 when made") \
   X(int32_t, StyleMakeItem2, (const char* name, const char* image, int32_t x, int32_t y, int32_t w, int32_t h), "names an item of a region of a named image (x, y < 0 and w, h < 1: the image's own region); 1 when made") \
   X(int32_t, StyleMakeItem3, (const char* name, const char* image, int32_t x, int32_t y, int32_t w, int32_t h, float left, float top, float right, float bottom), "StyleMakeItem2 drawn in nine slices with these borders; 1 when made") \
-  X(int32_t, StyleGetItemSize, (), "36, the bytes of a style item in memory blocks")
+  X(int32_t, StyleGetItemSize, (), "36, the bytes of a style item in memory blocks")               \
+  /* [SECTION] style properties */                                                                  \
+  X(int32_t, StyleSetContextProperty, (const char* widget, const char* property, const char* value), "sets one field of the live style of a widget by property name from a text value; 1 when the widget name is known") \
+  X(char*, StyleGetContextProperty, (const char* widget, const char* property), "one field of the live style of a widget as text (nested structures by paths such as button.rounding); empty when nothing matches")

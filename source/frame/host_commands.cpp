@@ -1,5 +1,8 @@
 #include "frame/host_commands.h"
 
+#include <cstdint>
+#include <cstring>
+
 #include "frame/export_signature.h"
 #include "frame/exports.h"
 
@@ -48,6 +51,15 @@ bool HostCommandsReceived() { return g_received; }
 uint8_t* HostMemblockBytes(int32_t memblock, int64_t needed) {
   if (!g_table.GETMEMBLOCKEXISTS_L_L(memblock) || g_table.GETMEMBLOCKSIZE_L_L(memblock) < needed) return nullptr;
   return static_cast<uint8_t*>(g_table.GETMEMBLOCKPTR_P_L(memblock));
+}
+
+char* HostString(const char* text, size_t length) {
+  if (length > static_cast<size_t>(INT32_MAX - 1)) return nullptr;
+  char* out = g_table.CREATESTRING_S_L(static_cast<int32_t>(length + 1));
+  if (!out) return nullptr;
+  if (length) std::memcpy(out, text, length);
+  out[length] = '\0';
+  return out;
 }
 
 }  // namespace qel

@@ -3,6 +3,7 @@
 // the table gives the neutral answer (0, 0.0, a null string, nothing).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <type_traits>
@@ -139,5 +140,9 @@ bool HostCommandsReceived();
 // A host memblock's bytes when the block exists and holds at least `needed` bytes, else null.
 // Looked up at each use: a script may delete or remake a block at any time.
 uint8_t* HostMemblockBytes(int32_t memblock, int64_t needed);
+
+// A string result for the script: a new host string (CREATESTRING_S_L, length + 1) holding
+// `length` bytes of `text`; null when the host makes none. The host owns and frees it.
+char* HostString(const char* text, size_t length);
 
 }  // namespace qel

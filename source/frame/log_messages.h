@@ -61,7 +61,7 @@
   /* [SECTION] render device */                                                                         \
   X(ShaderCompileFailed, kLogError, kSourceDevice, "the %s shader does not compile: %s")                \
   X(ShaderLinkFailed, kLogError, kSourceDevice, "the shader program does not link: %s")                 \
-  X(DeviceNotCreated, kLogError, kSourceDevice, "device not created: without its shader program no frame is drawn.")\
+  X(DeviceNotCreated, kLogError, kSourceDevice, "device not created: without its shader program no frame is drawn.") \
   /* [SECTION] font atlas */                                                                            \
   X(AtlasNothingBaked, kLogWarn, kSourceDevice, "no fonts were baked; using the built-in font.")        \
   X(AtlasStashStillOpen, kLogWarn, kSourceDevice,                                                       \
@@ -125,7 +125,15 @@
   X(StyleItemRegionCut, kLogWarn, kSourcePlugin,                                                        \
     "style item '%s': region lies outside image '%s'; it is cut to the image.")                         \
   /* [SECTION] windows */                                                                               \
-  X(WindowWithoutFont, kLogError, kSourcePlugin, "window '%s' cannot be drawn: there is no font.")
+  X(WindowWithoutFont, kLogError, kSourcePlugin, "window '%s' cannot be drawn: there is no font.")      \
+  /* [SECTION] style properties */                                                                      \
+  X(StyleUnknownWidget, kLogError, kSourceStyle, "'%s' is not a known widget.")                         \
+  X(StylePropertyValueNotValid, kLogWarn, kSourceStyle, "property value '%s' of property name '%s' not valid.") \
+  X(StylePropertyNameNotValid, kLogWarn, kSourceStyle, "property name '%s' not valid.")                 \
+  X(StyleItemNotFound, kLogWarn, kSourceStyle, "style item '%s' not found.")                            \
+  X(StyleWrongVec2, kLogWarn, kSourceStyle, "Wrong vec2 value : %s")                                    \
+  X(StyleButtonVec2, kLogInfo, kSourceStyle, "button vec2 style '%s' value '%.2f,%.2f'")                \
+  X(StyleNoSubWidget, kLogWarn, kSourceStyle, "This UI element has no widget with this name '%s'.")
 
 namespace qel {
 
