@@ -29,7 +29,7 @@ int32_t SpinDecimals(int32_t decimals);
 float LimitSpinValue(float value, float min, float max);
 
 // The text of a value in a field of 15 characters. Float mode: `decimals` places, fewer when
-// the text would not fit, then exponent form; a value that is not finite shows as "0".
+// the text would not fit, then exponent form; NaN shows as 0 and an infinity as the largest float.
 // Integer mode: the value truncated toward zero and held to the int range.
 void SpinnerText(float value, SpinMode mode, int32_t decimals, char (&out)[kSpinTextSize]);
 

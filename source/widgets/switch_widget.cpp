@@ -62,9 +62,12 @@ int32_t Switch(const char* label, int32_t state) {
 
   nk_command_buffer* out = &ctx->current->buffer;
   const float s = style.window.spacing.x;
-  const struct nk_rect label_rect = nk_rect(ix + 2 * ih + s, iy, iw - 2 * ih - s, ih);
-  if (style.font)
+  if (style.font) {
+    // nk_draw_text writes from the rectangle's top; centre the line on the track.
+    const float line = style.font->height;
+    const struct nk_rect label_rect = nk_rect(ix + 2 * ih + s, iy + NK_MAX(ih - line, 0) / 2, iw - 2 * ih - s, NK_MIN(line, ih));
     nk_draw_text(out, label_rect, TextOrEmpty(label), LabelLength(label), style.font, nk_rgba(0, 0, 0, 0), text);
+  }
 
   FillWithItem(out, track, ih / 2, track_item);
   nk_stroke_rect(out, track, ih / 2, 1.0f, toggle.border_color);
