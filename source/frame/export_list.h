@@ -93,6 +93,36 @@
   X(float, LayoutRatioFromPixel, (float pixel_width), "the pixel width as a share (0 to 1) of the current window's width") \
   X(void, LayoutSetMinRowHeight, (float height), "minimum row height of the current panel")          \
   X(void, LayoutResetMinRowHeight, (), "restores the current panel's default minimum row height")    \
+  /* [SECTION] input and widget queries */ \
+  X(int32_t, InputIsKeyDown, (int32_t key), "1 while the key (0 to 29) is held") \
+  X(int32_t, InputIsKeyPressed, (int32_t key), "1 when the key went down this frame") \
+  X(int32_t, InputIsKeyReleased, (int32_t key), "1 when the key went up this frame") \
+  X(int32_t, InputIsMouseDown, (int32_t button), "1 while the mouse button (0 left, 1 middle, 2 right, 3 double) is held") \
+  X(int32_t, InputIsMousePressed, (int32_t button), "1 when the button went down this frame") \
+  X(int32_t, InputIsMouseReleased, (int32_t button), "1 when the button went up this frame") \
+  X(int32_t, InputHasMouseClick, (int32_t button), "1 when the button was clicked this frame and is now up") \
+  X(int32_t, InputHasMouseClickInRect, (int32_t button, float x, float y, float w, float h), "1 when the button's last press or release lay in the rectangle, in any frame") \
+  X(int32_t, InputHasMouseClickDownInRect, (int32_t button, float x, float y, float w, float h, int32_t down), "InputHasMouseClickInRect and the button's down state equals down") \
+  X(int32_t, InputIsMouseClickInRect, (int32_t button, float x, float y, float w, float h), "1 when the button was released in the rectangle this frame") \
+  X(int32_t, InputIsMouseClickDownInRect, (int32_t button, float x, float y, float w, float h, int32_t down), "1 when the button changed this frame in the rectangle and its down state equals down") \
+  X(int32_t, InputAnyMouseClickInRect, (float x, float y, float w, float h), "InputIsMouseClickInRect for any of the four buttons") \
+  X(int32_t, InputIsMouseHoveringRect, (float x, float y, float w, float h), "1 when the mouse is in the rectangle") \
+  X(int32_t, InputIsMousePrevHoveringRect, (float x, float y, float w, float h), "1 when the mouse was in the rectangle last frame") \
+  X(int32_t, InputMouseClicked, (int32_t button, float x, float y, float w, float h), "1 when the mouse is over the rectangle and the button was released in it this frame") \
+  X(float, InputGetMouseDeltaX, (), "the mouse's x movement since last frame") \
+  X(float, InputGetMouseDeltaY, (), "the mouse's y movement since last frame") \
+  X(int32_t, Widget, (), "takes the next cell; interface memblock: its bounds (4 floats), its layout state kept for WidgetGetLastState") \
+  X(int32_t, WidgetFitting, (), "the same as Widget") \
+  X(int32_t, WidgetGetLastState, (), "layout state of the last Widget call: -1 none yet, 0 not visible, 1 visible, 2 visible without input") \
+  X(int32_t, WidgetBounds, (), "interface memblock: the bounds the next cell would get (4 floats), the cell not taken") \
+  X(int32_t, WidgetPosition, (), "interface memblock: the next cell's x, y (2 floats)") \
+  X(int32_t, WidgetSize, (), "interface memblock: the next cell's width, height (2 floats)") \
+  X(float, WidgetWidth, (), "the next cell's width; 0 without a window") \
+  X(float, WidgetHeight, (), "the next cell's height; 0 without a window") \
+  X(int32_t, WidgetIsHovered, (), "1 when the mouse is over the next cell of the active window") \
+  X(int32_t, WidgetIsMouseClicked, (int32_t button), "1 when the button was released over the next cell of the active window this frame") \
+  X(int32_t, WidgetHasMouseClickDown, (int32_t button, int32_t down), "1 when the button's last press or release lay in the next cell of the active window and its down state equals down") \
+  X(void, Spacing, (int32_t cols), "skips cols cells of the current row, wrapping to later rows") \
   /* [SECTION] text and labels */                                                                   \
   X(void, Label, (const char* text, int32_t alignment), "a line of text in the next cell, in the text style's colour") \
   X(void, LabelColored, (const char* text, int32_t alignment, int32_t color), "Label in a packed colour (red in the low byte, alpha in the high)") \
@@ -131,6 +161,31 @@
   X(void, ButtonSetBehavior, (int32_t behavior), "0: buttons fire once per click; 1: they fire every frame they are held") \
   X(int32_t, ButtonPushBehavior, (int32_t behavior), "saves the button behaviour (8 deep) and sets another; 1 when saved") \
   X(int32_t, ButtonPopBehavior, (), "restores the last saved button behaviour; 1 when there was one") \
+  /* [SECTION] value widgets */ \
+  X(int32_t, CheckLabel, (const char* label, int32_t active), "check box; its new state 0/1") \
+  X(int32_t, CheckText, (const char* text, int32_t length, int32_t active), "CheckLabel of the text's first length bytes") \
+  X(int32_t, CheckFlagsLabel, (const char* label, int32_t flags, int32_t value), "check box of the bits of value in flags; the new flags") \
+  X(int32_t, CheckFlagsText, (const char* text, int32_t length, int32_t flags, int32_t value), "CheckFlagsLabel of the text's first length bytes") \
+  X(int32_t, OptionLabel, (const char* label, int32_t active), "radio option; its new state 0/1") \
+  X(int32_t, OptionText, (const char* text, int32_t length, int32_t active), "OptionLabel of the text's first length bytes") \
+  X(int32_t, SelectLabel, (const char* label, int32_t alignment, int32_t value), "selectable item, toggled by a click; its new value 0/1") \
+  X(int32_t, SelectText, (const char* text, int32_t length, int32_t alignment, int32_t value), "SelectLabel of the text's first length bytes") \
+  X(int32_t, SelectSymbolLabel, (int32_t symbol, const char* label, int32_t alignment, int32_t value), "selectable item with a symbol; its new value") \
+  X(int32_t, SelectSymbolText, (int32_t symbol, const char* text, int32_t length, int32_t alignment, int32_t value), "SelectSymbolLabel of the text's first length bytes") \
+  X(int32_t, SelectImageLabel0, (int32_t slot, const char* label, int32_t alignment, int32_t value), "selectable item with the slot's image; its new value") \
+  X(int32_t, SelectImageLabel1, (const char* name, const char* label, int32_t alignment, int32_t value), "selectable item with the named image; its new value") \
+  X(int32_t, SelectImageText0, (int32_t slot, const char* text, int32_t length, int32_t alignment, int32_t value), "SelectImageLabel0 of the text's first length bytes") \
+  X(int32_t, SelectImageText1, (const char* name, const char* text, int32_t length, int32_t alignment, int32_t value), "SelectImageLabel1 of the text's first length bytes") \
+  X(float, SlideFloat, (float min, float value, float max, float step), "slider; the new value") \
+  X(int32_t, SlideInteger, (int32_t min, int32_t value, int32_t max, int32_t step), "slider of whole numbers; the new value") \
+  X(uint32_t, Progress, (uint32_t current, uint32_t max, int32_t modifiable), "progress bar, dragged only when modifiable is nonzero; the new current") \
+  X(int32_t, PropertyInt, (const char* name, int32_t min, int32_t value, int32_t max, int32_t step, float pixel_step), "number field with buttons, dragging and typing; the new value") \
+  X(float, PropertyFloat, (const char* name, float min, float value, float max, float step, float pixel_step), "PropertyInt of a float") \
+  X(int32_t, ColorPicker, (float red, float green, float blue, float alpha, int32_t format), "colour picker (format 1 with an alpha bar); the packed colour, each component limited to 0 to 1") \
+  X(int32_t, Switch, (const char* label, int32_t state), "on/off switch toggled by a press on its track; the new state 0/1") \
+  X(float, Spin, (const char* name, float min, float value, float max, float step, int32_t decimals, int32_t filter), "number field with minus and plus buttons that repeat while held; any filter is taken as none; the new value") \
+  X(float, SpinFloat, (const char* name, float min, float value, float max, float step, int32_t decimals), "spinner of a float shown with decimals places (0 to 99)") \
+  X(int32_t, SpinInt, (const char* name, int32_t min, int32_t value, int32_t max, int32_t step), "spinner of a whole number") \
   /* [SECTION] fonts */                                                                             \
   X(void, FontStashBegin, (), "opens a new font atlas for TrueType fonts")                          \
   X(void, FontStashEnd, (), "bakes the open atlas; with no font added the built-in font becomes the style font") \
