@@ -23,6 +23,8 @@
 #include "nuklear_config.h"
 #include "style/style_items.h"
 #include "widgets/layout.h"
+#include "widgets/queries.h"
+#include "widgets/spinner.h"
 #include "widgets/windows.h"
 
 namespace qel {
@@ -70,6 +72,8 @@ struct PluginRoot {
   StyleState style;
   LayoutState layout;
   WindowsState windows;
+  QueriesState queries;
+  SpinnerState spinner;
   TreesState trees;
   EditingState editing;
 };

@@ -13,10 +13,9 @@
 namespace qel {
 namespace {
 
-QueriesState g_queries;
 
 // The context's input, or null before start-up (Nuklear's queries answer 0 for null).
-nk_input* Input() {
+nk_input* ContextInput() {
   nk_context* ctx = Context();
   return ctx ? &ctx->input : nullptr;
 }
@@ -32,7 +31,7 @@ int32_t Bool(int value) { return value ? 1 : 0; }
 
 }  // namespace
 
-QueriesState& Queries() { return g_queries; }
+QueriesState& Queries() { return State().queries; }
 
 // [SECTION] spacing
 
@@ -49,76 +48,76 @@ using namespace qel;
 
 // [SECTION] input queries
 
-int32_t InputIsKeyDown(int32_t key) { return IsKey(key) ? Bool(nk_input_is_key_down(Input(), Key(key))) : 0; }
+int32_t InputIsKeyDown(int32_t key) { return IsKey(key) ? Bool(nk_input_is_key_down(ContextInput(), Key(key))) : 0; }
 
 int32_t InputIsKeyPressed(int32_t key) {
-  return IsKey(key) ? Bool(nk_input_is_key_pressed(Input(), Key(key))) : 0;
+  return IsKey(key) ? Bool(nk_input_is_key_pressed(ContextInput(), Key(key))) : 0;
 }
 
 int32_t InputIsKeyReleased(int32_t key) {
-  return IsKey(key) ? Bool(nk_input_is_key_released(Input(), Key(key))) : 0;
+  return IsKey(key) ? Bool(nk_input_is_key_released(ContextInput(), Key(key))) : 0;
 }
 
 int32_t InputIsMouseDown(int32_t button) {
-  return IsButton(button) ? Bool(nk_input_is_mouse_down(Input(), Button(button))) : 0;
+  return IsButton(button) ? Bool(nk_input_is_mouse_down(ContextInput(), Button(button))) : 0;
 }
 
 int32_t InputIsMousePressed(int32_t button) {
-  return IsButton(button) ? Bool(nk_input_is_mouse_pressed(Input(), Button(button))) : 0;
+  return IsButton(button) ? Bool(nk_input_is_mouse_pressed(ContextInput(), Button(button))) : 0;
 }
 
 int32_t InputIsMouseReleased(int32_t button) {
-  return IsButton(button) ? Bool(nk_input_is_mouse_released(Input(), Button(button))) : 0;
+  return IsButton(button) ? Bool(nk_input_is_mouse_released(ContextInput(), Button(button))) : 0;
 }
 
 int32_t InputHasMouseClick(int32_t button) {
-  return IsButton(button) ? Bool(nk_input_has_mouse_click(Input(), Button(button))) : 0;
+  return IsButton(button) ? Bool(nk_input_has_mouse_click(ContextInput(), Button(button))) : 0;
 }
 
 int32_t InputHasMouseClickInRect(int32_t button, float x, float y, float w, float h) {
   if (!IsButton(button)) return 0;
-  return Bool(nk_input_has_mouse_click_in_rect(Input(), Button(button), nk_rect(x, y, w, h)));
+  return Bool(nk_input_has_mouse_click_in_rect(ContextInput(), Button(button), nk_rect(x, y, w, h)));
 }
 
 int32_t InputHasMouseClickDownInRect(int32_t button, float x, float y, float w, float h, int32_t down) {
   if (!IsButton(button)) return 0;
-  return Bool(nk_input_has_mouse_click_down_in_rect(Input(), Button(button), nk_rect(x, y, w, h), down));
+  return Bool(nk_input_has_mouse_click_down_in_rect(ContextInput(), Button(button), nk_rect(x, y, w, h), down));
 }
 
 int32_t InputIsMouseClickInRect(int32_t button, float x, float y, float w, float h) {
   if (!IsButton(button)) return 0;
-  return Bool(nk_input_is_mouse_click_in_rect(Input(), Button(button), nk_rect(x, y, w, h)));
+  return Bool(nk_input_is_mouse_click_in_rect(ContextInput(), Button(button), nk_rect(x, y, w, h)));
 }
 
 int32_t InputIsMouseClickDownInRect(int32_t button, float x, float y, float w, float h, int32_t down) {
   if (!IsButton(button)) return 0;
-  return Bool(nk_input_is_mouse_click_down_in_rect(Input(), Button(button), nk_rect(x, y, w, h), down));
+  return Bool(nk_input_is_mouse_click_down_in_rect(ContextInput(), Button(button), nk_rect(x, y, w, h), down));
 }
 
 int32_t InputAnyMouseClickInRect(float x, float y, float w, float h) {
-  return Bool(nk_input_any_mouse_click_in_rect(Input(), nk_rect(x, y, w, h)));
+  return Bool(nk_input_any_mouse_click_in_rect(ContextInput(), nk_rect(x, y, w, h)));
 }
 
 int32_t InputIsMouseHoveringRect(float x, float y, float w, float h) {
-  return Bool(nk_input_is_mouse_hovering_rect(Input(), nk_rect(x, y, w, h)));
+  return Bool(nk_input_is_mouse_hovering_rect(ContextInput(), nk_rect(x, y, w, h)));
 }
 
 int32_t InputIsMousePrevHoveringRect(float x, float y, float w, float h) {
-  return Bool(nk_input_is_mouse_prev_hovering_rect(Input(), nk_rect(x, y, w, h)));
+  return Bool(nk_input_is_mouse_prev_hovering_rect(ContextInput(), nk_rect(x, y, w, h)));
 }
 
 int32_t InputMouseClicked(int32_t button, float x, float y, float w, float h) {
   if (!IsButton(button)) return 0;
-  return Bool(nk_input_mouse_clicked(Input(), Button(button), nk_rect(x, y, w, h)));
+  return Bool(nk_input_mouse_clicked(ContextInput(), Button(button), nk_rect(x, y, w, h)));
 }
 
 float InputGetMouseDeltaX() {
-  const nk_input* in = Input();
+  const nk_input* in = ContextInput();
   return in ? in->mouse.delta.x : 0.0f;
 }
 
 float InputGetMouseDeltaY() {
-  const nk_input* in = Input();
+  const nk_input* in = ContextInput();
   return in ? in->mouse.delta.y : 0.0f;
 }
 

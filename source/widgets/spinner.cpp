@@ -15,12 +15,11 @@
 #include "widgets/buttons.h"
 #include "widgets/cell_context.h"
 #include "widgets/float_filter.h"
-#include "widgets/text.h"
+#include "frame/boundary.h"
 
 namespace qel {
 namespace {
 
-SpinnerState g_spinner;
 
 constexpr int kMaxDecimals = 99;
 constexpr int kExponentDigits = 8;  // "-1.23456789e+38" is 15 characters
@@ -38,7 +37,7 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
-SpinnerState& Spinner() { return g_spinner; }
+SpinnerState& Spinner() { return State().spinner; }
 
 // [SECTION] value text
 

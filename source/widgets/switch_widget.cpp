@@ -6,7 +6,7 @@
 #include "frame/exports.h"
 #include "widgets/cell_context.h"
 #include "widgets/queries.h"
-#include "widgets/text.h"
+#include "frame/boundary.h"
 
 using namespace qel;
 

@@ -13,7 +13,7 @@
 #include "widgets/buttons.h"
 #include "widgets/cell_context.h"
 #include "widgets/spinner.h"
-#include "widgets/text.h"
+#include "frame/boundary.h"
 #include "widgets/values.h"
 
 namespace qel {
@@ -112,14 +112,14 @@ int32_t SelectText(const char* text, int32_t length, int32_t alignment, int32_t 
 int32_t SelectSymbolLabel(int32_t symbol, const char* label, int32_t alignment, int32_t value) {
   nk_context* ctx = CellContext();
   if (!ctx) return Bool(value);
-  return Bool(nk_select_symbol_text(ctx, qel::ButtonSymbol(symbol), TextOrEmpty(label), LabelLength(label),
+  return Bool(nk_select_symbol_text(ctx, qel::ToSymbolType(symbol), TextOrEmpty(label), LabelLength(label),
                                     Align(alignment), value != 0));
 }
 
 int32_t SelectSymbolText(int32_t symbol, const char* text, int32_t length, int32_t alignment, int32_t value) {
   nk_context* ctx = CellContext();
   if (!ctx) return Bool(value);
-  return Bool(nk_select_symbol_text(ctx, qel::ButtonSymbol(symbol), TextOrEmpty(text), TextLength(text, length),
+  return Bool(nk_select_symbol_text(ctx, qel::ToSymbolType(symbol), TextOrEmpty(text), TextLength(text, length),
                                     Align(alignment), value != 0));
 }
 
