@@ -22,6 +22,7 @@
 #include "images/image_table.h"
 #include "nuklear_config.h"
 #include "style/style_items.h"
+#include "style/widget_styles.h"
 #include "widgets/layout.h"
 #include "widgets/queries.h"
 #include "widgets/spinner.h"
@@ -46,9 +47,11 @@ struct FontsState {
   QelFontList qel_fonts;
 };
 
-// The style system's tables.
+// The style system's tables and stack.
 struct StyleState {
   StyleItemTable items;
+  WidgetStyleTable widget_styles;
+  StyleStack stack;
 };
 
 struct TreesState {
