@@ -1,10 +1,11 @@
 #include "frame/theme.h"
 
+#include <array>
 #include <initializer_list>
 
 namespace qel {
 
-const nk_color kDefaultThemeTable[kThemeColorCount] = {
+constexpr nk_color kDefaultThemeTable[kThemeColorCount] = {
     {0, 0, 0, 0},         {225, 225, 225, 255}, {192, 192, 192, 255}, {32, 32, 32, 255},    // 0-3
     {40, 40, 40, 255},    {16, 16, 16, 255},    {98, 98, 98, 64},     {48, 48, 48, 255},    // 4-7
     {64, 64, 64, 255},    {48, 48, 48, 255},    {64, 64, 64, 255},    {96, 96, 96, 255},    // 8-11
@@ -243,23 +244,29 @@ void ApplyThemeTable(nk_context* ctx, const nk_color* table) {
   StyleWindow(t, s.window);
 }
 
-const nk_color* LightThemeTable() {
-  static nk_color table[kThemeColorCount];
-  static bool made = false;
-  if (!made) {
-    for (int i = 0; i < kThemeColorCount; ++i) {
-      const nk_color c = kDefaultThemeTable[i];
-      const auto inverse = [](nk_byte v) { return static_cast<nk_byte>(225 - v); };
-      if (c.r == c.g && c.g == c.b) {
-        table[i] = nk_rgba(inverse(c.r), inverse(c.g), inverse(c.b), c.a);
-      } else {
-        table[i] = {inverse(c.g), inverse(c.b), inverse(c.g), c.a};
-      }
+namespace {
+
+// The light variant, worked out at compile time: greys mirrored around 225, and colours
+// mirrored from their green (into red and blue) and blue (into green) channels.
+constexpr std::array<nk_color, kThemeColorCount> MakeLightTable() {
+  std::array<nk_color, kThemeColorCount> table{};
+  for (int i = 0; i < kThemeColorCount; ++i) {
+    const nk_color c = kDefaultThemeTable[i];
+    const auto inverse = [](nk_byte v) { return static_cast<nk_byte>(225 - v); };
+    if (c.r == c.g && c.g == c.b) {
+      table[i] = nk_color{inverse(c.r), inverse(c.g), inverse(c.b), c.a};
+    } else {
+      table[i] = nk_color{inverse(c.g), inverse(c.b), inverse(c.g), c.a};
     }
-    table[kThemeChartColorHighlight].r = table[kThemeChartColorHighlight].g;
-    made = true;
   }
+  table[kThemeChartColorHighlight].r = table[kThemeChartColorHighlight].g;
   return table;
 }
+
+constexpr std::array<nk_color, kThemeColorCount> kLightThemeTable = MakeLightTable();
+
+}  // namespace
+
+const nk_color* LightThemeTable() { return kLightThemeTable.data(); }
 
 }  // namespace qel
