@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "device/render_device.h"
+#include "device/texture_upload.h"
 #include "fonts/font_table.h"
 #include "fonts/glyph_ranges.h"
 #include "frame/exports.h"
@@ -13,16 +14,7 @@ namespace qel {
 namespace {
 
 GLuint UploadAtlasTexture(const void* pixels, int width, int height) {
-  GLint previous = 0;
-  glGetIntegerv(GL_TEXTURE_BINDING_2D, &previous);
-  GLuint texture = 0;
-  glGenTextures(1, &texture);
-  glBindTexture(GL_TEXTURE_2D, texture);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
-  glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(previous));
-  return texture;
+  return UploadRgbaTexture(pixels, width, height, TextureFilters{GL_LINEAR, GL_LINEAR, false});
 }
 
 GLint MaxTextureSize() {
