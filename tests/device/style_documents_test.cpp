@@ -359,6 +359,8 @@ TEST_F(StyleDocuments, AMalformedStringAppliesWhatCameBeforeTheErrorWithOneWarni
 
 TEST_F(StyleDocuments, RefusedCallsLogTheirMessagesAndChangeNothing) {
   WriteMedia("broken.xml", "<t><style><button rounding=\"9\"/></style>");
+  WriteMedia("not_an_image.png", "text");
+  const std::string missing_png = "raw:" + media_ + "/missing.png", text_png = "raw:" + media_ + "/not_an_image.png";
   const float rounding = ctx_->style.button.rounding;
   struct Case {
     std::function<int32_t()> call;
@@ -376,6 +378,10 @@ TEST_F(StyleDocuments, RefusedCallsLogTheirMessagesAndChangeNothing) {
       {[] { StyleLoadFromFile("broken.xml"); return 0; },
        {LogText(msg::StyleFileUnexpectedError, broken_file.c_str()), LogText(msg::StyleUnexpectedErrorOccurred)}},
       {[] { StyleLoadFromString(""); return 0; }, {LogText(msg::StyleNoXmlString)}},
+      {[] { StyleLoadFromString("<t><image name='gone' file='missing.png'/></t>"); return 0; },
+       {LogText(msg::StyleImageFileMissing, missing_png.c_str())}},
+      {[] { StyleLoadFromString("<t><image name='gone' file='not_an_image.png'/></t>"); return 0; },
+       {LogText(msg::StyleImageFileUnreadable, text_png.c_str())}},
       {[] { return StyleMake("x", ""); }, {LogText(msg::StyleTagEmpty)}},
       {[] { return StyleMake(nullptr, nullptr); }, {LogText(msg::StyleTagEmpty)}},
       {[] { return StyleMake("", "<button/>"); }, {LogText(msg::StyleNameEmpty)}},
@@ -395,6 +401,7 @@ TEST_F(StyleDocuments, RefusedCallsLogTheirMessagesAndChangeNothing) {
   EXPECT_EQ(ctx_->style.button.rounding, rounding);  // the broken file applied nothing
   EXPECT_EQ(Record("x"), nullptr);
   EXPECT_EQ(Item("a"), nullptr);
+  EXPECT_EQ(Images().named.Find("gone"), nullptr);
   EXPECT_EQ(Lines(msg::StyleLoadFile), 1);  // only the file that was found
 }
 
