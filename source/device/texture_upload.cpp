@@ -43,6 +43,9 @@ class TightUnpack {
 }  // namespace
 
 GLuint UploadRgbaTexture(const void* pixels, int width, int height, const TextureFilters& filters) {
+  GLint most = 0;
+  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &most);
+  if (!pixels || width <= 0 || height <= 0 || width > most || height > most) return 0;
   GLint active_unit = GL_TEXTURE0, bound = 0;
   glGetIntegerv(GL_ACTIVE_TEXTURE, &active_unit);
   glActiveTexture(GL_TEXTURE0);

@@ -14,7 +14,7 @@ struct TextureFilters {
 };
 
 // A new texture of `width` x `height` RGBA8 pixels, rows top to bottom, tightly packed, clamped
-// to its edges; 0 when GL makes none.
+// to its edges; 0 when GL makes none or the size is beyond what GL takes.
 GLuint UploadRgbaTexture(const void* pixels, int width, int height, const TextureFilters& filters);
 
 }  // namespace qel

@@ -208,4 +208,9 @@
   X(int32_t, StyleGetItemSize, (), "36, the bytes of a style item in memory blocks")               \
   /* [SECTION] style properties */                                                                  \
   X(int32_t, StyleSetContextProperty, (const char* widget, const char* property, const char* value), "sets one field of the live style of a widget by property name from a text value; 1 when the widget name is known") \
-  X(char*, StyleGetContextProperty, (const char* widget, const char* property), "one field of the live style of a widget as text (nested structures by paths such as button.rounding); empty when nothing matches")
+  X(char*, StyleGetContextProperty, (const char* widget, const char* property), "one field of the live style of a widget as text (nested structures by paths such as button.rounding); empty when nothing matches") \
+  /* [SECTION] style documents */                                                                   \
+  X(void, StyleLoadFromFile, (const char* file), "applies the style document in a file of the media folder: its images, style items, widget styles and live style") \
+  X(void, StyleLoadFromString, (const char* xml), "applies a style document given as text; its images are found in the media folder") \
+  X(int32_t, StyleMake, (const char* name, const char* tag), "names a widget style made from one widget element over a copy of the live style; 1 when made") \
+  X(int32_t, StyleMakeItem1, (const char* tag), "names a style item made from one styleitem element; 1 when made")

@@ -133,7 +133,27 @@
   X(StyleItemNotFound, kLogWarn, kSourceStyle, "style item '%s' not found.")                            \
   X(StyleWrongVec2, kLogWarn, kSourceStyle, "Wrong vec2 value : %s")                                    \
   X(StyleButtonVec2, kLogInfo, kSourceStyle, "button vec2 style '%s' value '%.2f,%.2f'")                \
-  X(StyleNoSubWidget, kLogWarn, kSourceStyle, "This UI element has no widget with this name '%s'.")
+  X(StyleNoSubWidget, kLogWarn, kSourceStyle, "This UI element has no widget with this name '%s'.") \
+  /* [SECTION] style documents */                                                                       \
+  X(StyleNoFileSpecified, kLogError, kSourceStyle, "no file specified.")                                \
+  X(StyleFileMissing, kLogError, kSourceStyle, "file '%s' does not exists")                             \
+  X(StyleUnexpectedErrorOccurred, kLogError, kSourceStyle, "an unexpected error has occurred.")         \
+  X(StyleLoadFile, kLogInfo, kSourceStyle, "load file '%s' - '%s'")                                     \
+  X(StyleFileUnexpectedError, kLogError, kSourceStyle, "unexpected error: %s")                          \
+  X(StyleNoXmlString, kLogError, kSourceStyle, "no xml string was passed.")                             \
+  X(StyleDocumentMalformed, kLogWarn, kSourceStyle,                                                     \
+    "style document is not well-formed: %s at byte %lld; what came before it is applied.")             \
+  X(StyleImageFileMissing, kLogError, kSourceDevice, "file does not exists: %s")                        \
+  X(StyleImageFileUnreadable, kLogError, kSourceDevice, "image file '%s' holds no image a texture can be made from.") \
+  X(StyleColorRefused, kLogWarn, kSourceStyle,                                                          \
+    "colour value '%s' of style item '%s' not valid; the item is not made.")                            \
+  X(StyleNodeNameNotValid, kLogError, kSourceStyle, "not valid node name ('%s').")                      \
+  X(StyleNodeWithoutStyle, kLogError, kSourceStyle, "unexpected error while loading the style. ('%s')") \
+  X(StyleTagEmpty, kLogError, kSourceStyle, "style tag is empty.")                                      \
+  X(StyleNameEmpty, kLogError, kSourceStyle, "name string is empty.")                                   \
+  X(StyleTagUnparsable, kLogError, kSourceStyle, "can't parse style tag. '%s'")                         \
+  X(StyleWidgetStyleOverwritten, kLogWarn, kSourceStyle,                                                \
+    "style '%s' exist in style map. style will be overwritten.")
 
 namespace qel {
 

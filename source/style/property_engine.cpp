@@ -7,12 +7,12 @@
 #include "frame/boundary.h"
 #include "frame/log_messages.h"
 #include "frame/plugin_state.h"
+#include "style/number_lists.h"
 #include "style/style_items.h"
 #include "style/vocabulary.h"
 
 namespace qel {
 namespace {
-
 
 // Whether a field can take (or give) a value of a property name's kind: an item name sets
 // a whole item or, for a colour field, the item's first four data bytes.
@@ -26,21 +26,10 @@ bool KindFits(int32_t kind, FieldKind field) {
   }
 }
 
-// Pieces between commas, runs of commas counting as one and outer commas ignored; the first
-// two read as floats. Fewer than two give (0, 0) with a warning.
+// The first two numbers of a comma list; fewer than two give (0, 0) with a warning.
 struct nk_vec2 ParseVec2(const char* text) {
   float values[2] = {0.0f, 0.0f};
-  int pieces = 0;
-  for (const char* at = text; *at && pieces < 2;) {
-    if (*at == ',') {
-      ++at;
-      continue;
-    }
-    // strtof stops at the comma that ends the piece, as it would at the piece's end.
-    values[pieces++] = std::strtof(at, nullptr);
-    while (*at && *at != ',') ++at;
-  }
-  if (pieces < 2) {
+  if (ParseFloatList(text, values, 2) < 2) {
     QEL_LOG(StyleWrongVec2, text);
     return nk_vec2(0.0f, 0.0f);
   }
