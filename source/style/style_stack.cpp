@@ -33,6 +33,15 @@ const WidgetStyleRecord* NamedStyle(const char* name) {
   return record;
 }
 
+// Copies a save back over the live structure it was taken from. Any widget with a table,
+// the window header of memory blocks too.
+void RestoreSaved(nk_context* ctx, const WidgetStyleRecord& saved) {
+  const FieldTable* table = FieldTableOfWidget(saved.widget);
+  void* live = ctx ? LiveWidgetStyle(ctx->style, saved.widget) : nullptr;
+  if (!table || !live || !saved.block) return;
+  std::memcpy(live, static_cast<const void*>(saved.block.get()), table->native_size);
+}
+
 }  // namespace
 
 bool SaveLiveStyleOnStack(nk_context* ctx, int32_t widget, const char* pushed_name) {
@@ -77,6 +86,6 @@ void StylePop() {
   }
   WidgetStyleRecord saved = std::move(stack.back());
   stack.pop_back();
-  ApplyWidgetStyle(Context(), saved);
+  RestoreSaved(Context(), saved);
   if (saved.block) State().style.spare_blocks.push_back(std::move(saved.block));
 }

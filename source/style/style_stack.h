@@ -14,7 +14,7 @@ namespace qel {
 // The most saves the stack holds; a push beyond it is refused with an ERROR.
 inline constexpr int32_t kStyleStackDepth = 1024;
 
-// Saves the live structure of `widget` on top of the stack, reusing the block of an earlier
+// Saves the live structure of `widget` (3 to 20) on top of the stack, reusing the block of an earlier
 // pop when there is one. False (ERROR naming `pushed_name`, nothing saved) when the stack is
 // full; false without a message when there is no context or the widget has no structure.
 // The caller sets its style over the live one only after a true answer.

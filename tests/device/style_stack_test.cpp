@@ -113,5 +113,13 @@ TEST_F(StyleStackTest, TheStackIsBoundedAndARefusedPushChangesNothing) {
   EXPECT_EQ(LogCount(TestLog(), msg::StyleStackEmpty), 1);
 }
 
+TEST_F(StyleStackTest, AWindowHeaderSavedByAMemoryBlockPushIsRestoredByPop) {
+  const std::string header = LiveStyleBytes(kWindowHeaderWidget);
+  ASSERT_TRUE(SaveLiveStyleOnStack(Context(), kWindowHeaderWidget, "header block"));
+  ASSERT_TRUE(SetWidgetStyleProperty(kWindowHeaderWidget, "spacing_vec2", "9,9"));
+  StylePop();
+  EXPECT_EQ(LiveStyleBytes(kWindowHeaderWidget), header);
+}
+
 }  // namespace
 }  // namespace qel
