@@ -161,6 +161,18 @@
   X(void, ButtonSetBehavior, (int32_t behavior), "0: buttons fire once per click; 1: they fire every frame they are held") \
   X(int32_t, ButtonPushBehavior, (int32_t behavior), "saves the button behaviour (8 deep) and sets another; 1 when saved") \
   X(int32_t, ButtonPopBehavior, (), "restores the last saved button behaviour; 1 when there was one") \
+  /* [SECTION] styled buttons */                                                                    \
+  X(int32_t, ButtonLabelStyled, (const char* style, const char* label), "ButtonLabel drawn with a named button style; 1 when it fired") \
+  X(int32_t, ButtonTextStyled, (const char* style, const char* text, int32_t length), "ButtonText drawn with a named button style; 1 when it fired") \
+  X(int32_t, ButtonSymbolStyled, (const char* style, int32_t symbol), "ButtonSymbol drawn with a named button style; 1 when it fired") \
+  X(int32_t, ButtonSymbolLabelStyled, (const char* style, int32_t symbol, const char* label, int32_t alignment), "ButtonSymbolLabel drawn with a named button style; 1 when it fired") \
+  X(int32_t, ButtonSymbolTextStyled, (const char* style, int32_t symbol, const char* text, int32_t length, int32_t alignment), "ButtonSymbolText drawn with a named button style; 1 when it fired") \
+  X(int32_t, ButtonImageStyled0, (const char* style, int32_t slot), "ButtonImage0 drawn with a named button style; 1 when it fired") \
+  X(int32_t, ButtonImageStyled1, (const char* style, const char* name), "ButtonImage1 drawn with a named button style; 1 when it fired") \
+  X(int32_t, ButtonImageLabelStyled0, (const char* style, int32_t slot, const char* label, int32_t alignment), "ButtonImageLabel0 drawn with a named button style; 1 when it fired") \
+  X(int32_t, ButtonImageLabelStyled1, (const char* style, const char* name, const char* label, int32_t alignment), "ButtonImageLabel1 drawn with a named button style; 1 when it fired") \
+  X(int32_t, ButtonImageTextStyled0, (const char* style, int32_t slot, const char* text, int32_t length, int32_t alignment), "ButtonImageText0 drawn with a named button style; 1 when it fired") \
+  X(int32_t, ButtonImageTextStyled1, (const char* style, const char* name, const char* text, int32_t length, int32_t alignment), "ButtonImageText1 drawn with a named button style; 1 when it fired") \
   /* [SECTION] value widgets */ \
   X(int32_t, CheckLabel, (const char* label, int32_t active), "check box; its new state 0/1") \
   X(int32_t, CheckText, (const char* text, int32_t length, int32_t active), "CheckLabel of the text's first length bytes") \
@@ -201,6 +213,12 @@
   X(float, FontGetTextWidth, (const char* text, int32_t length), "width of the first length bytes of the text in the style font; 0 without one") \
   /* [SECTION] style */                                                                             \
   X(void, StyleSetFont, (const char* id), "makes the font registered under the id the live style's font") \
+  /* [SECTION] style tables and stack */                                                            \
+  X(void, StyleMakeImage0, (const char* name, int32_t host_image), "names a whole host image for style items; a taken name is kept") \
+  X(void, StyleMakeImage1, (const char* name, int32_t host_image, int32_t x, int32_t y, int32_t w, int32_t h), "names a region of a host image for style items; a taken name is kept") \
+  X(void, StyleSetContext, (const char* name), "copies a named widget style over the live style of its widget; nothing to pop") \
+  X(void, StylePush, (const char* name), "saves the live style of the named style's widget on the stack (1024 deep) and sets the named style over it") \
+  X(void, StylePop, (), "restores the live style saved by the latest push, whatever its widget") \
   /* [SECTION] style items */                                                                       \
   X(int32_t, StyleMakeItem0, (const char* name, int32_t color), "names a colour item of a packed colour; 1 when made") \
   X(int32_t, StyleMakeItem2, (const char* name, const char* image, int32_t x, int32_t y, int32_t w, int32_t h), "names an item of a region of a named image (x, y < 0 and w, h < 1: the image's own region); 1 when made") \

@@ -118,12 +118,21 @@
   /* [SECTION] style fonts */                                                                           \
   X(StyleFontMissing, kLogError, kSourceStyle, "font id:'%s' not found.")                               \
   /* [SECTION] style items */                                                                           \
-  X(StyleItemOverwritten, kLogWarn, kSourcePlugin,                                                      \
+  X(StyleItemOverwritten, kLogWarn, kSourceStyle,                                                       \
     "style item '%s' exist in style map. style will be overwritten.")                                   \
-  X(StyleItemNameEmpty, kLogError, kSourcePlugin, "name is empty.")                                     \
-  X(StyleItemImageMissing, kLogError, kSourcePlugin, "image '%s' does not exists.")                     \
-  X(StyleItemRegionCut, kLogWarn, kSourcePlugin,                                                        \
+  X(StyleItemNameEmpty, kLogError, kSourceStyle, "name is empty.")                                      \
+  X(StyleItemImageMissing, kLogError, kSourceStyle, "image '%s' does not exists.")                      \
+  X(StyleItemRegionCut, kLogWarn, kSourceStyle,                                                         \
     "style item '%s': region lies outside image '%s'; it is cut to the image.")                         \
+  /* [SECTION] style tables and stack */                                                                \
+  X(StyleImageExists, kLogError, kSourceStyle, "style image '%s' exist in image map.")                  \
+  X(StyleHostImageMissing, kLogError, kSourceStyle, "qel image id '%d' does not exists.")               \
+  X(StyleMissing, kLogError, kSourceStyle, "style '%s' not exist in style map.")                        \
+  X(StyleStackEmpty, kLogError, kSourceStyle, "there is no style on the stack that can be popped.")     \
+  X(StyleStackFull, kLogError, kSourceStyle,                                                            \
+    "style '%s' is not pushed: the style stack already holds %d styles (pop what you push).")           \
+  /* [SECTION] styled buttons */                                                                        \
+  X(ButtonStyleMissing, kLogError, kSourcePlugin, "button style '%s' not exist in style map.")          \
   /* [SECTION] windows */                                                                               \
   X(WindowWithoutFont, kLogError, kSourcePlugin, "window '%s' cannot be drawn: there is no font.")      \
   /* [SECTION] style properties */                                                                      \

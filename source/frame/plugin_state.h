@@ -9,7 +9,9 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "device/clipboard.h"
 #include "device/input.h"
@@ -52,6 +54,8 @@ struct StyleState {
   StyleItemTable items;
   WidgetStyleTable widget_styles;
   StyleStack stack;
+  // Blocks of popped saves, taken again by later pushes: no allocation per push and pop.
+  std::vector<std::shared_ptr<WidgetStyleBlock>> spare_blocks;
 };
 
 struct TreesState {

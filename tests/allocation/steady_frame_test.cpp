@@ -12,11 +12,14 @@
 #include <ostream>
 #include <string>
 #include <thread>
+#include <utility>
 
 #include "counting_allocator.h"
 #include "fonts/font_atlas.h"
 #include "frame/exports.h"
 #include "frame/host_commands.h"
+#include "frame/plugin_state.h"
+#include "style/widget_styles.h"
 #include "qelhost.h"
 
 namespace qel {
@@ -90,6 +93,22 @@ void LayoutsWindow() {
   WindowEnd();
 }
 
+// Named styles pushed and popped around rows, and buttons drawn with a named style.
+void StyledWindow() {
+  if (WindowBegin("styled", 10, 10, 300, 600, kBorder)) {
+    for (int row = 0; row < kRows; ++row) {
+      StylePush("big");
+      StylePush("slim");
+      LayoutRowDynamic(24, 2);
+      ButtonLabel("pushed");
+      ButtonLabelStyled("big", "styled");
+      StylePop();
+      StylePop();
+    }
+  }
+  WindowEnd();
+}
+
 void WholeInterface() {
   LabelsWindow();
   ButtonsWindow();
@@ -104,7 +123,7 @@ struct FrameCase {
 
 const FrameCase kFrames[] = {
     {"Labels", LabelsWindow},   {"Buttons", ButtonsWindow},       {"Images", ImagesWindow},
-    {"Layouts", LayoutsWindow}, {"WholeInterface", WholeInterface},
+    {"Layouts", LayoutsWindow}, {"WholeInterface", WholeInterface}, {"Styled", StyledWindow},
 };
 
 // Names the case in test output instead of printing its bytes.
@@ -126,6 +145,8 @@ class SteadyFrame : public ::testing::TestWithParam<FrameCase> {
     ASSERT_NE(load, nullptr);
     ASSERT_GT(ImageCreate1("quadrants", load("quadrants.png")), 0);
     EnsureStyleFont();
+    for (const auto& [name, widget] : {std::pair<const char*, int32_t>{"big", 4}, {"slim", 10}})
+      State().style.widget_styles.Put(name, CopyLiveWidgetStyle(Context(), widget));
   }
 
   // One frame as a script drives it; returns the allocations made while describing.
