@@ -133,7 +133,29 @@
   X(StyleItemNotFound, kLogWarn, kSourceStyle, "style item '%s' not found.")                            \
   X(StyleWrongVec2, kLogWarn, kSourceStyle, "Wrong vec2 value : %s")                                    \
   X(StyleButtonVec2, kLogInfo, kSourceStyle, "button vec2 style '%s' value '%.2f,%.2f'")                \
-  X(StyleNoSubWidget, kLogWarn, kSourceStyle, "This UI element has no widget with this name '%s'.")
+  X(StyleNoSubWidget, kLogWarn, kSourceStyle, "This UI element has no widget with this name '%s'.") \
+  /* [SECTION] style memory blocks */                                                                   \
+  X(StyleMemblockTypeOutOfRange, kLogError, kSourceStyle,                                               \
+    "widget type is outside the valid range (%d). It must be > 0 and < %d.")                            \
+  X(StyleMemblockNameEmpty, kLogWarn, kSourceStyle,                                                     \
+    "widget style name was not defined. widget style is not saved in the pool.")                        \
+  X(StyleMemblockNameExists, kLogWarn, kSourceStyle, "style name '%s' exists. widget style will be overwritten.") \
+  X(StyleMemblockNoWidget, kLogWarn, kSourceStyle, "widget not exists.")                                \
+  X(StyleMemblockNotMade, kLogError, kSourceStyle, "memblock %d of %d bytes could not be made.")        \
+  X(StyleMemblockIdOutOfRange, kLogError, kSourceStyle, "memblock id out of range '%d'")                \
+  X(StyleMemblockIdMissing, kLogError, kSourceStyle, "memblock id '%d' does not exists")                \
+  X(StyleMemblockNameMissing, kLogError, kSourceStyle, "the specified style name (%s) does not exist.") \
+  X(StyleMemblockPushMissing, kLogError, kSourceStyle, "memblock '%d' does not exists.")                \
+  X(StyleMemblockPushTypeInvalid, kLogError, kSourceStyle, "type '%d' has no valid value.")             \
+  X(StyleMemblockPushNameMissing, kLogError, kSourceStyle, "memblock '%s' not exist in memblock map.")  \
+  X(StyleMemblockPointerNull, kLogError, kSourceStyle, "unexpected error the passed memblock pointer is NULL.") \
+  X(StyleMemblockTooSmall, kLogError, kSourceStyle,                                                     \
+    "memblock '%d' holds %d bytes but widget type %d needs %d. nothing is read.")                      \
+  X(StyleMemblockWindowBackground, kLogInfo, kSourceStyle, "style window back color = %X")              \
+  X(StyleMemblockValueOutOfRange, kLogWarn, kSourceStyle,                                               \
+    "memblock '%d': field '%s' holds %d, which the live style cannot use. the field keeps its value.")  \
+  X(StyleMemblockImageUnknown, kLogWarn, kSourceStyle,                                                  \
+    "memblock '%d': field '%s' names image %u, which is not a known texture. the placeholder image is drawn instead.")
 
 namespace qel {
 

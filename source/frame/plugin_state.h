@@ -21,6 +21,7 @@
 #include "frame/logger.h"
 #include "images/image_table.h"
 #include "nuklear_config.h"
+#include "style/memblock_styles.h"
 #include "style/style_items.h"
 #include "style/widget_styles.h"
 #include "widgets/layout.h"
@@ -52,6 +53,7 @@ struct StyleState {
   StyleItemTable items;
   WidgetStyleTable widget_styles;
   StyleStack stack;
+  MemblockStyleTable memblocks;  // style memory blocks by name
 };
 
 struct TreesState {
