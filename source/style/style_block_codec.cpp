@@ -197,8 +197,6 @@ void EncodeStyleItem(const struct nk_style_item& item, uint8_t* out) {
   }
 }
 
-bool IntFieldValueIsValid(const char* member, int32_t value) { return InRange(IntRangeOf(member), value); }
-
 void EncodeStyleBlock(const FieldTable& table, const void* native, uint8_t* out) {
   EncodeFields(table, native, out);
 }

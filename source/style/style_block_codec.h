@@ -32,7 +32,4 @@ void DecodeStyleBlock(const FieldTable& table, const uint8_t* in, void* native, 
 // A style item in its 36 bytes: type at 0, colour or image from 4, nine-slice borders from 20.
 void EncodeStyleItem(const struct nk_style_item& item, uint8_t* out);
 
-// Whether an integer field's value is one the live style can use, by the field's member name.
-bool IntFieldValueIsValid(const char* member, int32_t value);
-
 }  // namespace qel
