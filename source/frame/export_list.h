@@ -227,8 +227,18 @@
   /* [SECTION] style properties */                                                                  \
   X(int32_t, StyleSetContextProperty, (const char* widget, const char* property, const char* value), "sets one field of the live style of a widget by property name from a text value; 1 when the widget name is known") \
   X(char*, StyleGetContextProperty, (const char* widget, const char* property), "one field of the live style of a widget as text (nested structures by paths such as button.rounding); empty when nothing matches") \
-  /* [SECTION] style documents */                                                                   \
+  /* [SECTION] style documents */                                                                       \
   X(void, StyleLoadFromFile, (const char* file), "applies the style document in a file of the media folder: its images, style items, widget styles and live style") \
   X(void, StyleLoadFromString, (const char* xml), "applies a style document given as text; its images are found in the media folder") \
   X(int32_t, StyleMake, (const char* name, const char* tag), "names a widget style made from one widget element over a copy of the live style; 1 when made") \
-  X(int32_t, StyleMakeItem1, (const char* tag), "names a style item made from one styleitem element; 1 when made")
+  X(int32_t, StyleMakeItem1, (const char* tag), "names a style item made from one styleitem element; 1 when made") \
+  /* [SECTION] style memory blocks */                                                                   \
+  X(int32_t, StyleCreateMemblock0, (int32_t widget, int32_t memblock), "copies the live style of widget type 1 to 20 (20: the window header) into memblock id, made (or remade) for it; the id, 0 when refused") \
+  X(int32_t, StyleCreateMemblock1, (const char* name, int32_t widget, int32_t memblock), "StyleCreateMemblock0, and names the block; the id, 0 when refused") \
+  X(int32_t, StyleCreateMemblock2, (int32_t widget), "StyleCreateMemblock0 into a new memblock; its id, 0 when refused") \
+  X(int32_t, StyleCreateMemblock3, (const char* name, int32_t widget), "StyleCreateMemblock1 into a new memblock; its id, 0 when refused") \
+  X(void, StyleDeleteMemblock0, (const char* name), "deletes the named style block and forgets its name") \
+  X(void, StyleSetFromMemblock0, (const char* name), "copies the named style block over the live style of its widget type") \
+  X(void, StyleSetFromMemblock1, (int32_t widget, int32_t memblock), "copies a style block over the live style of widget type 3 to 20") \
+  X(void, StylePushMemblock0, (int32_t widget, int32_t memblock), "pushes the live style of the widget type on the style stack, then copies the block over it") \
+  X(void, StylePushMemblock1, (const char* name), "StylePushMemblock0 with the named style block")

@@ -151,7 +151,7 @@
   X(StyleFileUnexpectedError, kLogError, kSourceStyle, "unexpected error: %s")                          \
   X(StyleNoXmlString, kLogError, kSourceStyle, "no xml string was passed.")                             \
   X(StyleDocumentMalformed, kLogWarn, kSourceStyle,                                                     \
-    "style document is not well-formed: %s at byte %lld; what came before it is applied.")             \
+    "style document is not well-formed: %s at byte %lld; what came before it is applied.")              \
   X(StyleImageFileMissing, kLogError, kSourceDevice, "file does not exists: %s")                        \
   X(StyleImageFileUnreadable, kLogError, kSourceDevice, "image file '%s' holds no image a texture can be made from.") \
   X(StyleColorRefused, kLogWarn, kSourceStyle,                                                          \
@@ -162,7 +162,29 @@
   X(StyleNameEmpty, kLogError, kSourceStyle, "name string is empty.")                                   \
   X(StyleTagUnparsable, kLogError, kSourceStyle, "can't parse style tag. '%s'")                         \
   X(StyleWidgetStyleOverwritten, kLogWarn, kSourceStyle,                                                \
-    "style '%s' exist in style map. style will be overwritten.")
+    "style '%s' exist in style map. style will be overwritten.")                                        \
+  /* [SECTION] style memory blocks */                                                                   \
+  X(StyleMemblockTypeOutOfRange, kLogError, kSourceStyle,                                               \
+    "widget type is outside the valid range (%d). It must be > 0 and < %d.")                            \
+  X(StyleMemblockNameEmpty, kLogWarn, kSourceStyle,                                                     \
+    "widget style name was not defined. widget style is not saved in the pool.")                        \
+  X(StyleMemblockNameExists, kLogWarn, kSourceStyle, "style name '%s' exists. widget style will be overwritten.") \
+  X(StyleMemblockNoWidget, kLogWarn, kSourceStyle, "widget not exists.")                                \
+  X(StyleMemblockNotMade, kLogError, kSourceStyle, "memblock %d of %d bytes could not be made.")        \
+  X(StyleMemblockIdOutOfRange, kLogError, kSourceStyle, "memblock id out of range '%d'")                \
+  X(StyleMemblockIdMissing, kLogError, kSourceStyle, "memblock id '%d' does not exists")                \
+  X(StyleMemblockNameMissing, kLogError, kSourceStyle, "the specified style name (%s) does not exist.") \
+  X(StyleMemblockPushMissing, kLogError, kSourceStyle, "memblock '%d' does not exists.")                \
+  X(StyleMemblockPushTypeInvalid, kLogError, kSourceStyle, "type '%d' has no valid value.")             \
+  X(StyleMemblockPushNameMissing, kLogError, kSourceStyle, "memblock '%s' not exist in memblock map.")  \
+  X(StyleMemblockPointerNull, kLogError, kSourceStyle, "unexpected error the passed memblock pointer is NULL.") \
+  X(StyleMemblockTooSmall, kLogError, kSourceStyle,                                                     \
+    "memblock '%d' holds %d bytes but widget type %d needs %d. nothing is read.")                       \
+  X(StyleMemblockWindowBackground, kLogInfo, kSourceStyle, "style window back color = %X")              \
+  X(StyleMemblockValueOutOfRange, kLogWarn, kSourceStyle,                                               \
+    "memblock '%d': field '%s' holds %d, which the live style cannot use. the field keeps its value.")  \
+  X(StyleMemblockImageUnknown, kLogWarn, kSourceStyle,                                                  \
+    "memblock '%d': field '%s' names image %u, which is not a known texture. the placeholder image is drawn instead.")
 
 namespace qel {
 

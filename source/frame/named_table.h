@@ -23,6 +23,9 @@ class NamedTable {
     return Count();
   }
   int32_t Count() const { return static_cast<int32_t>(entries_.size()); }
+  // Entries in name order, for lookups by value.
+  auto begin() const { return entries_.begin(); }
+  auto end() const { return entries_.end(); }
 
  private:
   std::map<std::string, Value> entries_;

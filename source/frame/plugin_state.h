@@ -23,6 +23,7 @@
 #include "frame/logger.h"
 #include "images/image_table.h"
 #include "nuklear_config.h"
+#include "style/memblock_styles.h"
 #include "style/style_items.h"
 #include "style/widget_styles.h"
 #include "widgets/layout.h"
@@ -56,6 +57,7 @@ struct StyleState {
   StyleStack stack;
   // Blocks of popped saves, taken again by later pushes: no allocation per push and pop.
   std::vector<std::shared_ptr<WidgetStyleBlock>> spare_blocks;
+  MemblockStyleTable memblocks;  // style memory blocks by name
 };
 
 struct TreesState {

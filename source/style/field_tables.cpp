@@ -12,6 +12,8 @@
 #include <utility>
 #include <vector>
 
+#include "style/memblock_layout.h"
+
 namespace qel {
 namespace {
 
@@ -449,6 +451,104 @@ static_assert(AllTablesHold(), "a field table disagrees with the 32-bit layout o
 static_assert(sizeof(nk_flags) == 4 && sizeof(enum nk_symbol_type) == 4 && sizeof(enum nk_style_header_align) == 4,
               "integer fields are 32-bit");
 
+// The table behind a widget number 3 to 20; null for the others.
+constexpr const FieldTable* TableOfWidget(int32_t widget) {
+  switch (widget) {
+    case 3: return &text::kTable;
+    case 4: case 5: case 6: return &button::kTable;
+    case 7: case 8: return &toggle::kTable;
+    case 9: return &selectable::kTable;
+    case 10: return &slider::kTable;
+    case 11: return &progress::kTable;
+    case 12: return &property::kTable;
+    case 13: return &edit::kTable;
+    case 14: return &chart::kTable;
+    case 15: case 16: return &scrollbar::kTable;
+    case 17: return &tab::kTable;
+    case 18: return &combo::kTable;
+    case 19: return &window::kTable;
+    case kWindowHeaderWidget: return &window_header::kTable;
+    default: return nullptr;
+  }
+}
+
+// The block sizes written down in memblock_layout.h come out of the tables, widget by widget.
+constexpr bool BlockSizesComeFromTheTables() {
+  for (int32_t widget = 0; widget <= kLastBlockWidget + 1; ++widget) {
+    const FieldTable* table = TableOfWidget(widget);
+    if ((table ? table->block_size : 0) != StyleBlockSize(widget)) return false;
+  }
+  return true;
+}
+static_assert(BlockSizesComeFromTheTables(), "a field table's block size differs from the memory-block layout");
+
+// Every integer field has a range the block reader checks it against.
+constexpr bool IntegersHaveRanges() {
+  for (const FieldTable* table : kTables)
+    for (size_t i = 0; i < table->count; ++i)
+      if (table->fields[i].kind == FieldKind::kInt && IntRangeOf(table->fields[i].member) == IntRange::kUnknown)
+        return false;
+  return true;
+}
+static_assert(IntegersHaveRanges(), "an integer field has no range for memory blocks (memblock_layout.h)");
+
+// The block offset of a member path such as "edit.scrollbar.inc_button.border"; -1 when a
+// name on the way is missing.
+constexpr int32_t BlockOffsetOfPath(const FieldTable* table, std::string_view path) {
+  int32_t at = 0;
+  while (table) {
+    const size_t dot = path.find('.');
+    const std::string_view name = path.substr(0, dot);
+    const StyleField* found = nullptr;
+    for (size_t i = 0; i < table->count && !found; ++i)
+      if (name == table->fields[i].member) found = &table->fields[i];
+    if (!found) return -1;
+    at += found->block_offset;
+    if (dot == std::string_view::npos) return at;
+    path = path.substr(dot + 1);
+    table = found->nested;
+  }
+  return -1;
+}
+
+// A handful of offsets of the layout, written out by hand, one per structure and through
+// every level of nesting: a table and the codec walking it cannot agree on a wrong offset.
+struct LiteralOffset {
+  int32_t widget;
+  std::string_view path;
+  int32_t offset;
+};
+constexpr LiteralOffset kLiteralOffsets[] = {
+    {3, "padding", 4},
+    {4, "border", 132},
+    {4, "text_alignment", 128},
+    {4, "draw_end", 172},
+    {7, "border", 224},
+    {9, "image_padding", 268},
+    {10, "inc_button.border", 408},
+    {10, "dec_symbol", 632},
+    {11, "cursor_rounding", 236},
+    {12, "edit.scrollbar.inc_button.text_alignment", 640},
+    {12, "dec_button.rounding", 1272},
+    {13, "scrollbar.dec_button.rounding", 676},
+    {13, "row_padding", 808},
+    {14, "padding", 56},
+    {15, "rounding_cursor", 236},
+    {17, "node_minimize_button", 572},
+    {17, "spacing", 776},
+    {18, "button.touch_padding", 292},
+    {19, "header.minimize_button.border", 416},
+    {19, "fixed_background", 512},
+    {19, "tooltip_padding", 724},
+    {20, "align", 484},
+};
+constexpr bool LiteralOffsetsHold() {
+  for (const LiteralOffset& literal : kLiteralOffsets)
+    if (BlockOffsetOfPath(TableOfWidget(literal.widget), literal.path) != literal.offset) return false;
+  return true;
+}
+static_assert(LiteralOffsetsHold(), "a field table's offset differs from the memory-block layout");
+
 // [SECTION] lookups
 
 // Names in byte order, for binary search.
@@ -496,25 +596,7 @@ const StyleField* Find(const NameIndex& index, std::string_view name) {
 
 const FieldTable& FieldTableOf(StyleType type) { return *kTables[static_cast<size_t>(type)]; }
 
-const FieldTable* FieldTableOfWidget(int32_t widget) {
-  switch (widget) {
-    case 3: return &text::kTable;
-    case 4: case 5: case 6: return &button::kTable;
-    case 7: case 8: return &toggle::kTable;
-    case 9: return &selectable::kTable;
-    case 10: return &slider::kTable;
-    case 11: return &progress::kTable;
-    case 12: return &property::kTable;
-    case 13: return &edit::kTable;
-    case 14: return &chart::kTable;
-    case 15: case 16: return &scrollbar::kTable;
-    case 17: return &tab::kTable;
-    case 18: return &combo::kTable;
-    case 19: return &window::kTable;
-    case kWindowHeaderWidget: return &window_header::kTable;
-    default: return nullptr;
-  }
-}
+const FieldTable* FieldTableOfWidget(int32_t widget) { return TableOfWidget(widget); }
 
 void* LiveWidgetStyle(nk_style& style, int32_t widget) {
   switch (widget) {
