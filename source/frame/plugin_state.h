@@ -21,6 +21,8 @@
 #include "frame/logger.h"
 #include "images/image_table.h"
 #include "nuklear_config.h"
+#include "style/color_table.h"
+#include "style/cursors.h"
 #include "style/style_items.h"
 #include "style/widget_styles.h"
 #include "widgets/layout.h"
@@ -52,6 +54,8 @@ struct StyleState {
   StyleItemTable items;
   WidgetStyleTable widget_styles;
   StyleStack stack;
+  ColorTableBuilder color_table;
+  CursorTable cursors;
 };
 
 struct TreesState {
