@@ -4,7 +4,7 @@
 
 #include <algorithm>
 #include <climits>
-#include <cmath>
+#include <functional>
 #include <string>
 
 #include "device_fixture.h"
@@ -15,32 +15,11 @@ namespace qel {
 namespace {
 
 constexpr uint32_t kMagenta = 0xFFFF00FFu, kCyan = 0xFFFFFF00u;
-constexpr float kMouseX = 100, kMouseY = 75;
+constexpr int kMouseX = 100, kMouseY = 75;
 
-// Where a colour lies on screen.
-struct Box {
-  int left = INT_MAX, top = INT_MAX, right = -1, bottom = -1, count = 0;
-  int width() const { return count ? right - left + 1 : 0; }
-  int height() const { return count ? bottom - top + 1 : 0; }
-};
-
-Box FindColor(const Pixels& screen, uint32_t color) {
-  Box box;
-  for (int y = 0; y < screen.height; ++y)
-    for (int x = 0; x < screen.width; ++x)
-      if (screen.At(x, y) == color) {
-        box.left = std::min(box.left, x);
-        box.right = std::max(box.right, x);
-        box.top = std::min(box.top, y);
-        box.bottom = std::max(box.bottom, y);
-        ++box.count;
-      }
-  return box;
-}
-
-// Image items "magenta" and "cyan" (one-colour images), a colour item "flat", a nine-slice
-// item "slice"; the mouse at (100, 75). The font stash gives every kind the atlas's own
-// cursor and turns drawing on, as it does for a script.
+// Image items "magenta" and "cyan" of one-colour images, a colour item "flat", a nine-slice
+// "slice"; the mouse at (100, 75). The font stash gives every kind the atlas's own cursor
+// and turns drawing on, as it does for a script.
 class Cursors : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -53,96 +32,101 @@ class Cursors : public ::testing::Test {
     ImageCreate1("cyan", HostCommands().CREATEIMAGECOLOR_L_L_L_L_L(0, 255, 255, 255));
     ASSERT_EQ(StyleMakeItem2("magenta", "magenta", -1, -1, 0, 0), 1);
     ASSERT_EQ(StyleMakeItem2("cyan", "cyan", -1, -1, 0, 0), 1);
-    ASSERT_EQ(StyleMakeItem0("flat", static_cast<int32_t>(0xFF0000FFu)), 1);
+    ASSERT_EQ(StyleMakeItem0("flat", -1), 1);
     ASSERT_EQ(StyleMakeItem3("slice", "magenta", -1, -1, 0, 0, 0, 0, 0, 0), 1);
     host_->MoveMouse(kMouseX, kMouseY);
   }
-
-  // One frame with a small window away from the mouse (Nuklear draws the cursor over the
-  // frame's windows, so a frame without any shows none); `describe` runs inside it.
-  template <class Describe>
-  Pixels Frame(Describe&& describe) {
+  // The left, top and pixel count of `color` in a frame with a small window in a corner
+  // (Nuklear draws the cursor over the frame's windows: without one it draws none).
+  std::vector<int> Drawn(uint32_t color, const std::function<void()>& inside = [] {}) {
     HandleInput0();
     WindowBegin("corner", 0, 0, 40, 30, 0);
-    describe();
+    inside();
     WindowEnd();
     Sync();
-    return host_->Screen();
+    const Pixels screen = host_->Screen();
+    int left = -1, top = -1, count = 0;
+    for (int y = 0; y < screen.height; ++y)
+      for (int x = 0; x < screen.width; ++x)
+        if (screen.At(x, y) == color) {
+          if (!count++) top = y;
+          left = left < 0 ? x : std::min(left, x);
+        }
+    return {left, top, count};
   }
-  Pixels Frame() {
-    return Frame([] {});
-  }
-
   const struct nk_cursor* Entry(const char* name) { return State().style.cursors.Find(name); }
-  const struct nk_cursor* Slot(int kind) { return Context()->style.cursors[kind]; }
-
   std::unique_ptr<ReferenceHost> host_;
   const std::string log_ = "cursors_test.log";
 };
 
-TEST_F(Cursors, MadeFromAnImageItemWithTheImageSizeByDefault) {
-  const int32_t sheet = HostCommands().CREATERENDERIMAGE_L_L_L_L_L(64, 32, 0, 0);
-  ImageCreate1("sheet", sheet);
-  ASSERT_EQ(StyleMakeItem2("sheet", "sheet", -1, -1, 0, 0), 1);
-  ASSERT_EQ(StyleMakeCursor("whole", "sheet", 0, -3, 2, 1), 1);
-  const struct nk_cursor* whole = Entry("whole");
-  ASSERT_NE(whole, nullptr);
-  EXPECT_EQ(whole->img.handle.id, HostCommands().GETOPENGLIMAGEID_L_L(sheet));
-  EXPECT_EQ((std::vector<float>{whole->size.x, whole->size.y, whole->offset.x, whole->offset.y}),
-            (std::vector<float>{64, 32, 2, 1}));
-  EXPECT_EQ(LogCount(log_, msg::CursorOverwritten), 0);
-
-  // A size that cannot be drawn is bounded, with a warning naming the cursor.
-  ASSERT_EQ(StyleMakeCursor("odd", "sheet", NAN, 1e9f, 0, 0), 1);
-  EXPECT_EQ((std::vector<float>{Entry("odd")->size.x, Entry("odd")->size.y}), (std::vector<float>{64, 16384}));
-  EXPECT_EQ(LogCount(log_, LogLevelAndText(msg::CursorPlacementBounded, "odd", 16384)), 1);
-}
-
-TEST_F(Cursors, RefusalsMakeNothing) {
-  struct Refusal {
-    const char* name;
-    const char* item;
+TEST_F(Cursors, RefusalsChangeNothing) {
+  const struct {
+    const char *name, *item;
     std::string message;
-  };
-  const Refusal refusals[] = {
+  } refusals[] = {
       {nullptr, "magenta", LogLevelAndText(msg::CursorNameEmpty)},
       {"", "magenta", LogLevelAndText(msg::CursorNameEmpty)},
       {"c", nullptr, LogLevelAndText(msg::CursorItemNameEmpty)},
-      {"c", "", LogLevelAndText(msg::CursorItemNameEmpty)},
       {"c", "Magenta", LogLevelAndText(msg::CursorItemMissing, "Magenta")},
       {"c", "flat", LogLevelAndText(msg::CursorItemNotImage)},
       {"c", "slice", LogLevelAndText(msg::CursorItemNotImage)},
   };
-  for (const Refusal& r : refusals) {
-    SCOPED_TRACE(r.message);
+  for (const auto& r : refusals) {
     const int before = LogCount(log_, r.message);
-    EXPECT_EQ(StyleMakeCursor(r.name, r.item, 16, 16, 0, 0), 0);
-    EXPECT_EQ(LogCount(log_, r.message), before + 1);
+    EXPECT_EQ(StyleMakeCursor(r.name, r.item, 16, 16, 0, 0), 0) << r.message;
+    EXPECT_EQ(LogCount(log_, r.message), before + 1) << r.message;
   }
   EXPECT_EQ(Entry("c"), nullptr);
-  EXPECT_EQ(Entry(""), nullptr);
 
-  // Installing a cursor that does not exist leaves the slot as it was.
-  const struct nk_cursor* arrow = Slot(0);
-  StyleReplaceCursor(0, "nothing");
-  EXPECT_EQ(LogCount(log_, LogLevelAndText(msg::CursorToInstallMissing, "nothing")), 1);
-  StyleReplaceCursor(0, nullptr);
-  EXPECT_EQ(LogCount(log_, LogLevelAndText(msg::CursorToInstallMissing, "")), 1);
-  EXPECT_EQ(Slot(0), arrow);
-}
-
-TEST_F(Cursors, KindsOutsideTheSlotsAreRefused) {
   ASSERT_EQ(StyleMakeCursor("arrow", "magenta", 16, 16, 0, 0), 1);
   const struct nk_style before = Context()->style;
+  StyleReplaceCursor(0, "nothing");
+  EXPECT_EQ(LogCount(log_, LogLevelAndText(msg::CursorToInstallMissing, "nothing")), 1);
   for (int32_t kind : {-1, 7, INT_MIN, INT_MAX}) {
-    SCOPED_TRACE(kind);
     StyleReplaceCursor(kind, "arrow");
-    EXPECT_EQ(LogCount(log_, LogLevelAndText(msg::CursorKindOutOfRange, "StyleReplaceCursor", kind)), 1);
     EXPECT_EQ(StyleSetCursor(kind), 0);
-    EXPECT_EQ(LogCount(log_, LogLevelAndText(msg::CursorKindOutOfRange, "StyleSetCursor", kind)), 1);
+    for (const char* from : {"StyleReplaceCursor", "StyleSetCursor"})
+      EXPECT_EQ(LogCount(log_, LogLevelAndText(msg::CursorKindOutOfRange, from, kind)), 1) << from << kind;
   }
-  for (int kind = 0; kind < kCursorKindCount; ++kind) EXPECT_EQ(Slot(kind), before.cursors[kind]) << kind;
+  EXPECT_TRUE(std::equal(before.cursors, before.cursors + kCursorKindCount, Context()->style.cursors));
   EXPECT_EQ(Context()->style.cursor_active, before.cursor_active);
+}
+
+TEST_F(Cursors, MadeReplacedRemadeChosenHiddenAndShown) {
+  const struct {
+    const char* what;
+    std::function<void()> before, inside;
+    uint32_t color;
+    std::vector<int> drawn;  // left, top, pixels
+  } steps[] = {
+      {"installed: centred on its offset",
+       [] {
+         StyleMakeCursor("arrow", "magenta", 16, 16, 8, 8);
+         StyleReplaceCursor(0, "arrow");
+       },
+       [] {}, kMagenta, {kMouseX - 8, kMouseY - 8, 256}},
+      {"hidden", [] { StyleHideCursor(); }, [] {}, kMagenta, {-1, -1, 0}},
+      {"still hidden", [] {}, [] {}, kMagenta, {-1, -1, 0}},
+      {"shown", [] { StyleShowCursor(); }, [] {}, kMagenta, {kMouseX - 8, kMouseY - 8, 256}},
+      // No second install: the slot still points at the entry, which changed in place.
+      {"remade under its name", [] { StyleMakeCursor("arrow", "cyan", 8, 4, -2, -3); }, [] {}, kCyan,
+       {kMouseX + 2, kMouseY + 3, 32}},
+      {"the old look is gone", [] {}, [] {}, kMagenta, {-1, -1, 0}},
+      {"text kind chosen for a frame",
+       [] {
+         StyleMakeCursor("beam", "magenta", 4, 16, 0, 0);
+         StyleReplaceCursor(1, "beam");
+       },
+       [] { EXPECT_EQ(StyleSetCursor(1), 1); }, kMagenta, {kMouseX, kMouseY, 64}},
+      {"the arrow again the next frame", [] {}, [] {}, kCyan, {kMouseX + 2, kMouseY + 3, 32}},
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.what);
+    step.before();
+    EXPECT_EQ(Drawn(step.color, step.inside), step.drawn);
+    EXPECT_EQ(Context()->style.cursors[0], Entry("arrow"));
+  }
+  EXPECT_EQ(LogCount(log_, LogLevelAndText(msg::CursorOverwritten, "arrow")), 1);
 }
 
 // Before any font stash the style has no cursors at all.
@@ -150,104 +134,15 @@ TEST(CursorSlots, AKindWithoutACursorIsNotChosen) {
   auto host = StartBoundHost(64, 64);
   ASSERT_TRUE(host->ok());
   ASSERT_EQ(StartPlugin("cursor_slots_test.log"), 1);
-  ImageCreate1("magenta", HostCommands().CREATEIMAGECOLOR_L_L_L_L_L(255, 0, 255, 255));
-  ASSERT_EQ(StyleMakeItem2("magenta", "magenta", -1, -1, 0, 0), 1);
-  ASSERT_EQ(StyleMakeCursor("move", "magenta", 0, 0, 0, 0), 1);
+  ImageCreate1("sheet", HostCommands().CREATERENDERIMAGE_L_L_L_L_L(64, 32, 0, 0));
+  ASSERT_EQ(StyleMakeItem2("sheet", "sheet", -1, -1, 0, 0), 1);
+  ASSERT_EQ(StyleMakeCursor("move", "sheet", 0, 0, 0, 0), 1);
+  EXPECT_EQ(State().style.cursors.Find("move")->size.x, 64);  // the image's own size
+  EXPECT_EQ(State().style.cursors.Find("move")->size.y, 32);
   for (int kind = 0; kind < kCursorKindCount; ++kind) EXPECT_EQ(StyleSetCursor(kind), 0) << kind;
-  EXPECT_EQ(Context()->style.cursor_active, nullptr);
   StyleReplaceCursor(2, "move");
-  EXPECT_EQ(StyleSetCursor(3), 0);
   EXPECT_EQ(StyleSetCursor(2), 1);
   EXPECT_EQ(Context()->style.cursor_active, State().style.cursors.Find("move"));
-}
-
-TEST_F(Cursors, HiddenAndShownAgain) {
-  ASSERT_EQ(StyleMakeCursor("arrow", "magenta", 16, 16, 8, 8), 1);
-  StyleReplaceCursor(0, "arrow");
-  EXPECT_EQ(Slot(0), Entry("arrow"));
-
-  struct Step {
-    const char* what;
-    void (*action)();
-    bool drawn;
-  };
-  const Step steps[] = {
-      {"installed (the font stash turned drawing on)", [] {}, true},
-      {"hidden", [] { StyleHideCursor(); }, false},
-      {"still hidden a frame later", [] {}, false},
-      {"shown", [] { StyleShowCursor(); }, true},
-      {"still shown a frame later", [] {}, true},
-      {"hidden again", [] { StyleHideCursor(); }, false},
-  };
-  for (const Step& step : steps) {
-    SCOPED_TRACE(step.what);
-    step.action();
-    const Box cursor = FindColor(Frame(), kMagenta);
-    if (!step.drawn) {
-      EXPECT_EQ(cursor.count, 0);
-      continue;
-    }
-    // 16 by 16, its offset (8, 8) on the mouse: centred there.
-    EXPECT_EQ(cursor.count, 16 * 16);
-    EXPECT_EQ(cursor.left, kMouseX - 8);
-    EXPECT_EQ(cursor.top, kMouseY - 8);
-    EXPECT_EQ(cursor.width(), 16);
-    EXPECT_EQ(cursor.height(), 16);
-  }
-}
-
-TEST_F(Cursors, RemadeUnderTheSameNameChangesTheInstalledCursor) {
-  ASSERT_EQ(StyleMakeCursor("arrow", "magenta", 16, 16, 0, 0), 1);
-  StyleReplaceCursor(0, "arrow");
-  StyleShowCursor();
-  const struct nk_cursor* entry = Entry("arrow");
-  EXPECT_EQ(FindColor(Frame(), kMagenta).count, 16 * 16);
-
-  // No second install: the slot points at the entry, which changed where it stands.
-  ASSERT_EQ(StyleMakeCursor("arrow", "cyan", 8, 4, -2, -3), 1);
-  EXPECT_EQ(LogCount(log_, LogLevelAndText(msg::CursorOverwritten, "arrow")), 1);
-  EXPECT_EQ(Entry("arrow"), entry);
-  EXPECT_EQ(Slot(0), entry);
-  // Other entries made meanwhile do not move it either.
-  for (const char* name : {"a", "b", "c", "d", "zz"}) StyleMakeCursor(name, "magenta", 1, 1, 0, 0);
-  EXPECT_EQ(Entry("arrow"), entry);
-
-  const Pixels screen = Frame();
-  EXPECT_EQ(FindColor(screen, kMagenta).count, 0);
-  const Box cyan = FindColor(screen, kCyan);
-  EXPECT_EQ(cyan.count, 8 * 4);
-  EXPECT_EQ(cyan.left, kMouseX + 2);
-  EXPECT_EQ(cyan.top, kMouseY + 3);
-}
-
-TEST_F(Cursors, TheActiveKindIsChosenForOneFrame) {
-  ASSERT_EQ(StyleMakeCursor("arrow", "magenta", 16, 16, 0, 0), 1);
-  ASSERT_EQ(StyleMakeCursor("beam", "cyan", 4, 16, 2, 8), 1);
-  StyleReplaceCursor(0, "arrow");
-  StyleShowCursor();
-  StyleReplaceCursor(1, "beam");
-
-  struct FrameCase {
-    const char* what;
-    int kind;  // -1: none chosen this frame
-    int32_t result;
-    uint32_t shown, not_shown;
-  };
-  const FrameCase frames[] = {
-      {"arrow by default", -1, 0, kMagenta, kCyan},
-      {"text chosen", 1, 1, kCyan, kMagenta},
-      {"back to the arrow the next frame", -1, 0, kMagenta, kCyan},
-  };
-  for (const FrameCase& f : frames) {
-    SCOPED_TRACE(f.what);
-    int32_t result = 0;
-    const Pixels screen = Frame([&] {
-      if (f.kind >= 0) result = StyleSetCursor(f.kind);
-    });
-    EXPECT_EQ(result, f.result);
-    EXPECT_GT(FindColor(screen, f.shown).count, 0);
-    EXPECT_EQ(FindColor(screen, f.not_shown).count, 0);
-  }
 }
 
 }  // namespace

@@ -22,12 +22,6 @@ std::vector<std::string> Split(const std::string& text, char separator) {
   return parts;
 }
 
-TEST(ColorTableTexts, EmptyBeforeTheFirstBegin) {
-  const ColorTableBuilder table;
-  EXPECT_EQ(ColorTableNumbers(table), "");
-  EXPECT_EQ(ColorTableTags(table), "");
-}
-
 // A slot's colour as the number list and as its tag line show it.
 struct SlotCase {
   bool defaults;
@@ -62,22 +56,6 @@ TEST(ColorTableTexts, SlotsReadBackAsNumbersAndTagLines) {
     EXPECT_EQ(numbers[static_cast<size_t>(c.slot)], c.number);
     EXPECT_EQ(lines[static_cast<size_t>(c.slot)], c.line);
   }
-}
-
-TEST(ColorTableTexts, AllZeroTableHasNoTrailingSeparatorAndEndsEveryLine) {
-  ColorTableBuilder table;
-  BeginColorTable(table, true);
-  BeginColorTable(table, false);  // a second begin starts over
-  std::string zeros = "0";
-  for (int i = 1; i < 28; ++i) zeros += ";0";
-  EXPECT_EQ(ColorTableNumbers(table), zeros);
-  const std::string tags = ColorTableTags(table);
-  EXPECT_EQ(tags.back(), '\n');
-  EXPECT_EQ(Split(tags, '\n').size(), 28u);
-  const std::string zero = "color=\"0x00000000\"";
-  size_t count = 0;
-  for (size_t at = tags.find(zero); at != std::string::npos; at = tags.find(zero, at + 1)) ++count;
-  EXPECT_EQ(count, 28u);
 }
 
 // Each tag line made into an item the way a style document reads a "color" attribute

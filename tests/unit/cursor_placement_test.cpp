@@ -41,11 +41,5 @@ TEST(CursorPlacement, SizesDefaultToTheImageAndStayDrawable) {
   }
 }
 
-TEST(CursorPlacement, KindsAreTheStyleSlots) {
-  for (int32_t kind : {0, 6}) EXPECT_TRUE(IsCursorKind(kind)) << kind;
-  for (int32_t kind : {-1, 7, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()})
-    EXPECT_FALSE(IsCursorKind(kind)) << kind;
-}
-
 }  // namespace
 }  // namespace qel
