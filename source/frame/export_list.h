@@ -241,4 +241,16 @@
   X(void, StyleSetFromMemblock0, (const char* name), "copies the named style block over the live style of its widget type") \
   X(void, StyleSetFromMemblock1, (int32_t widget, int32_t memblock), "copies a style block over the live style of widget type 3 to 20") \
   X(void, StylePushMemblock0, (int32_t widget, int32_t memblock), "pushes the live style of the widget type on the style stack, then copies the block over it") \
-  X(void, StylePushMemblock1, (const char* name), "StylePushMemblock0 with the named style block")
+  X(void, StylePushMemblock1, (const char* name), "StylePushMemblock0 with the named style block")      \
+  /* [SECTION] colour table */                                                                          \
+  X(void, StyleColorTableBegin, (int32_t start), "starts a colour table of 28 slots: 0 all zero, any other value the library's default colours") \
+  X(void, StyleColorTablePush, (int32_t slot, int32_t color), "colour slot 0 to 27 of the begun table := a packed colour") \
+  X(void, StyleColorTableEnd, (), "rebuilds the whole live style from the table's 28 colours; the table is kept") \
+  X(char*, StyleGetColorTable, (), "the table's packed colours as unsigned decimals joined by ';'; empty before any begin") \
+  X(char*, StyleGetColorTableTags, (), "the table as 28 styleitem lines named after the slots, colours as 0xRRGGBBAA; empty before any begin") \
+  /* [SECTION] cursors */                                                                               \
+  X(int32_t, StyleMakeCursor, (const char* name, const char* item, float size_x, float size_y, float offset_x, float offset_y), "names a cursor drawn from an image style item (size 0 or less: the image's); 1 when made") \
+  X(void, StyleReplaceCursor, (int32_t kind, const char* name), "cursor kind 0 to 6 of the live style := the named cursor") \
+  X(int32_t, StyleSetCursor, (int32_t kind), "makes the cursor of kind 0 to 6 the active one; 1 when that kind has a cursor") \
+  X(void, StyleShowCursor, (), "draws the active cursor at the mouse")                                  \
+  X(void, StyleHideCursor, (), "stops drawing the cursor")

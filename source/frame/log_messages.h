@@ -184,7 +184,22 @@
   X(StyleMemblockValueOutOfRange, kLogWarn, kSourceStyle,                                               \
     "memblock '%d': field '%s' holds %d, which the live style cannot use. the field keeps its value.")  \
   X(StyleMemblockImageUnknown, kLogWarn, kSourceStyle,                                                  \
-    "memblock '%d': field '%s' names image %u, which is not a known texture. the placeholder image is drawn instead.")
+    "memblock '%d': field '%s' names image %u, which is not a known texture. the placeholder image is drawn instead.") \
+  /* [SECTION] colour table */                                                                          \
+  X(ColorTableWrongCount, kLogError, kSourceStyle,                                                      \
+    "wrong color count. you must start with 'StyleColorTableBegin'.")                                   \
+  X(ColorTableSlotOutOfBounds, kLogError, kSourceStyle, "widget style id out of bounds. (%d)")          \
+  /* [SECTION] cursors */                                                                               \
+  X(CursorNameEmpty, kLogError, kSourceStyle, "cannot load the cursor. a name was not given.")          \
+  X(CursorItemNameEmpty, kLogError, kSourceStyle, "cannot load the cursor. an item name was not given.") \
+  X(CursorItemMissing, kLogError, kSourceStyle, "cannot load the cursor. the given name '%s' does not exist.") \
+  X(CursorItemNotImage, kLogError, kSourceStyle,                                                        \
+    "cannot load the cursor. the specified style item type must be an image.")                          \
+  X(CursorOverwritten, kLogWarn, kSourceStyle, "cursor with this name '%s' exists. cursor will be overwritten.") \
+  X(CursorPlacementBounded, kLogWarn, kSourceStyle,                                                     \
+    "cursor '%s': a size or offset that is not a number or lies beyond %d pixels is replaced.")         \
+  X(CursorToInstallMissing, kLogError, kSourceStyle, "can't replace cursor. the given name '%s' does not exist.") \
+  X(CursorKindOutOfRange, kLogError, kSourceStyle, "%s: cursor kind %d is not one of 0 to 6.")
 
 namespace qel {
 

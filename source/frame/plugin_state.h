@@ -23,6 +23,8 @@
 #include "frame/logger.h"
 #include "images/image_table.h"
 #include "nuklear_config.h"
+#include "style/color_table.h"
+#include "style/cursors.h"
 #include "style/memblock_styles.h"
 #include "style/style_items.h"
 #include "style/widget_styles.h"
@@ -58,6 +60,8 @@ struct StyleState {
   // Blocks of popped saves, taken again by later pushes: no allocation per push and pop.
   std::vector<std::shared_ptr<WidgetStyleBlock>> spare_blocks;
   MemblockStyleTable memblocks;  // style memory blocks by name
+  ColorTableBuilder color_table;
+  CursorTable cursors;
 };
 
 struct TreesState {
