@@ -6,7 +6,6 @@
 // [SECTION] cursor and selection
 #include <algorithm>
 #include <cstring>
-#include <string>
 
 #include "frame/boundary.h"
 #include "frame/exports.h"
