@@ -33,20 +33,5 @@ TEST(EditText, CutsKeepWholeUtf8Sequences) {
   }
 }
 
-TEST(EditText, CapacityHoldsWildMaximums) {
-  EXPECT_EQ(EditCapacity(-1), 0);
-  EXPECT_EQ(EditCapacity(0), 0);
-  EXPECT_EQ(EditCapacity(256), 256);
-  EXPECT_EQ(EditCapacity(kEditLimitBytes + 1), kEditLimitBytes);
-  EXPECT_EQ(EditCapacity(INT32_MAX), kEditLimitBytes);
-}
-
-TEST(EditText, IndicesPastTheFilterTableSelectNoFilter) {
-  EXPECT_EQ(EditFilterOf(0), nk_filter_default);
-  EXPECT_EQ(EditFilterOf(3), nk_filter_decimal);
-  EXPECT_EQ(EditFilterOf(6), nk_filter_binary);
-  for (int32_t index : {7, 8, -1, INT32_MIN, INT32_MAX}) EXPECT_EQ(EditFilterOf(index), nullptr) << index;
-}
-
 }  // namespace
 }  // namespace qel
