@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <string>
 #include <type_traits>
 
 // The demo plays a game script's part: it calls the plug-in's exports by name, every frame
@@ -21,6 +22,8 @@ struct DemoState {
   int coins = 3;
   int hearts = 2;
   int colour = 0;
+  std::string name = "Ada";
+  std::string level = "12";
 };
 DemoState state;
 
@@ -143,6 +146,36 @@ void FontsWindow() {
   x.WindowEnd();
 }
 
+// A form of two edit fields, and a line and a column chart of the same values.
+void FormWindow() {
+  const qel::ExportTable& x = exports;
+  if (x.WindowBeginTitled("form", "Form and charts", 540, 440, 470, 220, kBorder | kMovable | kTitle)) {
+    constexpr int32_t kField = 608, kSigEnter = 4, kDecimal = 3, kNoFilter = 7;
+    x.LayoutRow(0, 26, "[0.3,0.7]");
+    x.Label("Name", kLeft);
+    state.name = x.EditString(kField | kSigEnter, state.name.c_str(), 24, kNoFilter);
+    x.Label("Level", kLeft);
+    state.level = x.EditString(kField | kSigEnter, state.level.c_str(), 3, kDecimal);
+
+    static const float kValues[] = {3, 7, 4, 9, 6, 12, 8, 5};  // 12 is held to the top, 10
+    constexpr int32_t kLines = 0, kColumns = 1, kCount = 8;
+    x.LayoutRowDynamic(90, 2);
+    if (x.ChartBeginColored(kLines, Rgba(231, 76, 60), Rgba(255, 255, 255), kCount, 0, 10)) {
+      x.ChartAddSlotColored(kLines, Rgba(52, 152, 219), Rgba(255, 255, 255), kCount, 0, 10);
+      for (int i = 0; i < kCount; ++i) {
+        x.ChartPushSlot(kValues[i], 0);
+        x.ChartPushSlot(kValues[kCount - 1 - i], 1);
+      }
+      x.ChartEnd();
+    }
+    if (x.ChartBegin(kColumns, kCount, 0, 10)) {
+      for (float value : kValues) x.ChartPush(value);
+      x.ChartEnd();
+    }
+  }
+  x.WindowEnd();
+}
+
 void LoadFonts() {
   const qel::ExportTable& x = exports;
   x.FontStashBegin();  // no font added: the built-in one, registered as "default"
@@ -188,5 +221,6 @@ void DemoFrame(qel::Host& host, int /*frame*/) {
   InventoryWindow();
   SymbolsWindow();
   FontsWindow();
+  FormWindow();
   exports.Sync();
 }

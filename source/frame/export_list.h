@@ -198,6 +198,22 @@
   X(float, Spin, (const char* name, float min, float value, float max, float step, int32_t decimals, int32_t filter), "number field with minus and plus buttons that repeat while held; any filter is taken as none; the new value") \
   X(float, SpinFloat, (const char* name, float min, float value, float max, float step, int32_t decimals), "spinner of a float shown with decimals places (0 to 99)") \
   X(int32_t, SpinInt, (const char* name, int32_t min, int32_t value, int32_t max, int32_t step), "spinner of a whole number") \
+  /* [SECTION] text editing */ \
+  X(char*, EditString, (int32_t flags, const char* text, int32_t max, int32_t filter), "text field of at most max bytes (filter 0-6: default, ascii, float, decimal, hex, octal, binary; others none); the text passed in, or the edited text in the call where the edit ends") \
+  X(int32_t, EditGetCursorPosition, (), "cursor of the field edited last, in characters; 0 without a context") \
+  X(void, EditSetCursorPosition, (int32_t position), "moves the cursor of the edited field (negative is 0)") \
+  X(int32_t, EditGetMarkStart, (), "start of the selection, the smaller end; 0 without a context") \
+  X(int32_t, EditGetMarkEnd, (), "end of the selection, the larger end; 0 without a context") \
+  X(void, EditSetMarkStart, (int32_t position), "sets one end of the selection (negative is 0)") \
+  X(void, EditSetMarkEnd, (int32_t position), "sets the other end of the selection (negative is 0)") \
+  /* [SECTION] charts */ \
+  X(int32_t, ChartBegin, (int32_t type, int32_t count, float min, float max), "line (0) or column (1) chart of count values in the chart style's colours; 1 when it began") \
+  X(int32_t, ChartBeginColored, (int32_t type, int32_t color, int32_t highlight, int32_t count, float min, float max), "ChartBegin in these packed colours") \
+  X(void, ChartAddSlot, (int32_t type, int32_t count, float min, float max), "adds a value series (up to 4) in the chart style's colours") \
+  X(void, ChartAddSlotColored, (int32_t type, int32_t color, int32_t highlight, int32_t count, float min, float max), "ChartAddSlot in these packed colours") \
+  X(int32_t, ChartPush, (float value), "pushes a value, held to the series' range, to series 0; 1 hovered, 2 clicked; 0 when nothing was drawn") \
+  X(int32_t, ChartPushSlot, (float value, int32_t slot), "ChartPush to the series of that number") \
+  X(void, ChartEnd, (), "ends the chart of the current window") \
   /* [SECTION] fonts */                                                                             \
   X(void, FontStashBegin, (), "opens a new font atlas for TrueType fonts")                          \
   X(void, FontStashEnd, (), "bakes the open atlas; with no font added the built-in font becomes the style font") \

@@ -144,5 +144,3 @@ int32_t GetQelRenderImage() { return Device().render_image; }
 int32_t GetQelRenderSprite() { return Device().sprite; }
 
 int32_t GetMemblockInterface() { return State().frame.interface_memblock; }
-
-int32_t GetLastEditEvent() { return State().editing.last_event; }

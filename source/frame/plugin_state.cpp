@@ -12,6 +12,7 @@ void ResetFrameState() {
   PluginRoot& root = State();
   root.windows.frame = {};
   root.trees.frame = {};
+  root.editing.frame.handed_over.open = false;  // its buffer is kept for the next hand-over
 }
 
 }  // namespace qel

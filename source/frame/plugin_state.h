@@ -28,6 +28,7 @@
 #include "style/memblock_styles.h"
 #include "style/style_items.h"
 #include "style/widget_styles.h"
+#include "widgets/editing.h"
 #include "widgets/layout.h"
 #include "widgets/queries.h"
 #include "widgets/spinner.h"
@@ -68,10 +69,6 @@ struct TreesState {
   struct Frame {
     int32_t counter = 0;  // makes tree ids unique within a frame
   } frame;
-};
-
-struct EditingState {
-  int32_t last_event = 0;  // flags of the last EditString
 };
 
 struct PluginRoot {
