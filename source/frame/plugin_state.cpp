@@ -12,6 +12,7 @@ void ResetFrameState() {
   PluginRoot& root = State();
   root.windows.frame = {};
   root.trees.frame = {};
+  root.menus.frame = {};
 }
 
 }  // namespace qel

@@ -24,8 +24,10 @@
 #include "style/style_items.h"
 #include "style/widget_styles.h"
 #include "widgets/layout.h"
+#include "widgets/menus_state.h"
 #include "widgets/queries.h"
 #include "widgets/spinner.h"
+#include "widgets/trees.h"
 #include "widgets/windows.h"
 
 namespace qel {
@@ -54,12 +56,6 @@ struct StyleState {
   StyleStack stack;
 };
 
-struct TreesState {
-  struct Frame {
-    int32_t counter = 0;  // makes tree ids unique within a frame
-  } frame;
-};
-
 struct EditingState {
   int32_t last_event = 0;  // flags of the last EditString
 };
@@ -78,6 +74,7 @@ struct PluginRoot {
   QueriesState queries;
   SpinnerState spinner;
   TreesState trees;
+  MenusState menus;
   EditingState editing;
 };
 
