@@ -22,10 +22,20 @@ struct DemoState {
   int coins = 3;
   int hearts = 2;
   int colour = 0;
+  // The lists and trees gallery.
+  int fruit = 1;
+  int swatch = 0;
+  int picture = 0;
+  int sound = 1;
+  int clicks = 0;
+  int chapter = 0;           // the kept state of a state node
+  int chosen = 0;            // the selected flag of an element node
+  // The form.
   std::string name = "Ada";
   std::string level = "12";
 };
 DemoState state;
+std::string demo_name;
 
 constexpr int32_t kBorder = 1, kMovable = 2, kScalable = 4, kMinimizable = 16, kTitle = 64;
 constexpr int32_t kLeft = 17, kCentered = 18, kRight = 20;
@@ -146,6 +156,7 @@ void FontsWindow() {
   x.WindowEnd();
 }
 
+
 // A form of two edit fields, and a line and a column chart of the same values.
 void FormWindow() {
   const qel::ExportTable& x = exports;
@@ -176,6 +187,100 @@ void FormWindow() {
   x.WindowEnd();
 }
 
+// The combos, menus and image drop-downs a script draws, each value kept between frames.
+void ListsWindow() {
+  const qel::ExportTable& x = exports;
+  if (x.WindowBeginTitled("lists", "Combos and menus", 40, 40, 420, 420, kBorder | kMovable | kTitle)) {
+    x.MenubarBegin();
+    x.LayoutRowStatic(24, 90, 2);
+    if (x.MenuBeginLabel("Game", kLeft, 160, 140)) {
+      x.LayoutRowDynamic(24, 1);
+      if (x.MenuItemLabel("New", kLeft)) ++state.clicks;
+      if (x.MenuItemSymbolLabel(kPlus, "Add coin", kLeft)) ++state.coins;
+      if (x.MenuItemImageLabel1("heart", "Heal", kLeft)) ++state.hearts;
+      x.MenuEnd();
+    }
+    if (x.MenuBeginSymbolLabel("Sound", kLeft, kTriangleRight, 160, 120)) {
+      x.LayoutRowDynamic(24, 1);
+      if (x.MenuItemLabel("On", kLeft)) state.sound = 1;
+      if (x.MenuItemLabel("Off", kLeft)) state.sound = 0;
+      x.MenuEnd();
+    }
+    x.MenubarEnd();
+
+    x.LayoutRow(0, 28, "[0.35,0.65]");
+    x.Label("Fruit", kLeft);
+    state.fruit = x.ComboSeparator("Apple|Banana|Cherry|Date", '|', state.fruit, 4, 24, 200, 200);
+
+    static const char* const kColourNames[] = {"Orange", "Green", "Blue", "Purple"};
+    x.Label("Colour", kLeft);
+    if (x.ComboBeginColor1(kSwatches[state.swatch], 200, 160)) {
+      x.LayoutRowDynamic(24, 1);
+      for (int i = 0; i < 4; ++i)
+        if (x.ComboItemLabel(kColourNames[i], kLeft)) state.swatch = i;
+      x.ComboEnd();
+    }
+    x.Label("Label", kLeft);
+    if (x.ComboBeginSymbolLabel(kColourNames[state.swatch], kTriangleRight, 200, 160)) {
+      x.LayoutRowDynamic(24, 1);
+      for (int i = 0; i < 4; ++i)
+        if (x.ComboItemSymbolLabel(kPlus, kColourNames[i], kLeft)) state.swatch = i;
+      x.ComboEnd();
+    }
+    x.Label("Image", kLeft);
+    if (x.ComboBeginImageLabel1(state.picture ? "Heart" : "Coin", state.picture ? "heart" : "coin", 200, 120)) {
+      x.LayoutRowDynamic(28, 1);
+      if (x.ComboItemImageLabel1("coin", "Coin", kLeft)) state.picture = 0;
+      if (x.ComboItemImageLabel1("heart", "Heart", kLeft)) state.picture = 1;
+      x.ComboEnd();
+    }
+    x.LayoutRow(0, 48, "[0.35,0.2]");
+    x.Label("Drop-down", kLeft);
+    state.picture = x.DropDownImageSeparator("coin|heart|landscape", '|', 3, state.picture, 3);
+
+    char line[64];
+    std::snprintf(line, sizeof line, "Sound %s, %d new games", state.sound ? "on" : "off", state.clicks);
+    x.LayoutRowDynamic(22, 1);
+    x.LabelColored(line, kLeft, Rgba(255, 200, 120));
+  }
+  x.WindowEnd();
+}
+
+// Trees as a script draws them: nodes keyed for it, a node whose state it keeps, and a
+// selectable element.
+void TreesWindow() {
+  const qel::ExportTable& x = exports;
+  if (x.WindowBeginTitled("trees", "Trees", 480, 40, 320, 420, kBorder | kMovable | kTitle)) {
+    constexpr int32_t kNode = 0, kTab = 1, kOpen = 1;
+    if (x.TreePush(kTab, "World", kOpen)) {
+      if (x.TreeImagePush1(kNode, "coin", "Treasure", kOpen)) {
+        x.LayoutRowDynamic(20, 1);
+        x.Label("Gold coins in the cave", kLeft);
+        x.TreeStatePop();
+      }
+      if (x.TreePushHashed(kNode, "Levels", kOpen, "levels", -1, 0)) {
+        x.LayoutRowDynamic(20, 1);
+        x.Label("Forest, Cave, Castle", kLeft);
+        x.TreeStatePop();
+      }
+      x.TreeStatePop();
+    }
+    if (x.TreeElementPush(kTab, "Hero", kOpen, state.chosen)) {
+      x.LayoutRowDynamic(20, 1);
+      x.Label(state.chosen ? "Selected" : "Click the title to select", kLeft);
+      x.TreeStatePop();
+    }
+    state.chosen = x.TreeGetLastElementValue();
+    state.chapter = x.TreeStatePush(kTab, "Chapter (kept by the script)", state.chapter);
+    if (state.chapter) {
+      x.LayoutRowDynamic(20, 1);
+      x.Label("Open until its header is clicked", kLeft);
+      x.TreeStatePop();
+    }
+  }
+  x.WindowEnd();
+}
+
 void LoadFonts() {
   const qel::ExportTable& x = exports;
   x.FontStashBegin();  // no font added: the built-in one, registered as "default"
@@ -189,7 +294,10 @@ void LoadFonts() {
 
 }  // namespace
 
-bool DemoSelect(const std::string& name) { return name.empty() || name == "default"; }
+bool DemoSelect(const std::string& name) {
+  demo_name = name;
+  return name.empty() || name == "default" || name == "lists";
+}
 
 void DemoStart(qel::Host& host) {
   const std::vector<std::string> missing = qel::LoadExportTable([&](const char* name) { return host.Symbol(name); }, exports);
@@ -217,6 +325,12 @@ void DemoFrame(qel::Host& host, int /*frame*/) {
   }
   exports.HandleInput0();
   exports.StyleSetFont("default");
+  if (demo_name == "lists") {
+    ListsWindow();
+    TreesWindow();
+    exports.Sync();
+    return;
+  }
   MainWindow();
   InventoryWindow();
   SymbolsWindow();

@@ -198,22 +198,104 @@
   X(float, Spin, (const char* name, float min, float value, float max, float step, int32_t decimals, int32_t filter), "number field with minus and plus buttons that repeat while held; any filter is taken as none; the new value") \
   X(float, SpinFloat, (const char* name, float min, float value, float max, float step, int32_t decimals), "spinner of a float shown with decimals places (0 to 99)") \
   X(int32_t, SpinInt, (const char* name, int32_t min, int32_t value, int32_t max, int32_t step), "spinner of a whole number") \
-  /* [SECTION] text editing */ \
+  /* [SECTION] text editing */                                                                          \
   X(char*, EditString, (int32_t flags, const char* text, int32_t max, int32_t filter), "text field of at most max bytes (filter 0-6: default, ascii, float, decimal, hex, octal, binary; others none); the text passed in, or the edited text in the call where the edit ends") \
   X(int32_t, EditGetCursorPosition, (), "cursor of the field edited last, in characters; 0 without a context") \
   X(void, EditSetCursorPosition, (int32_t position), "moves the cursor of the edited field (negative is 0)") \
-  X(int32_t, EditGetMarkStart, (), "start of the selection, the smaller end; 0 without a context") \
-  X(int32_t, EditGetMarkEnd, (), "end of the selection, the larger end; 0 without a context") \
-  X(void, EditSetMarkStart, (int32_t position), "sets one end of the selection (negative is 0)") \
-  X(void, EditSetMarkEnd, (int32_t position), "sets the other end of the selection (negative is 0)") \
-  /* [SECTION] charts */ \
+  X(int32_t, EditGetMarkStart, (), "start of the selection, the smaller end; 0 without a context")      \
+  X(int32_t, EditGetMarkEnd, (), "end of the selection, the larger end; 0 without a context")           \
+  X(void, EditSetMarkStart, (int32_t position), "sets one end of the selection (negative is 0)")        \
+  X(void, EditSetMarkEnd, (int32_t position), "sets the other end of the selection (negative is 0)")    \
+  /* [SECTION] charts */                                                                                \
   X(int32_t, ChartBegin, (int32_t type, int32_t count, float min, float max), "line (0) or column (1) chart of count values in the chart style's colours; 1 when it began") \
   X(int32_t, ChartBeginColored, (int32_t type, int32_t color, int32_t highlight, int32_t count, float min, float max), "ChartBegin in these packed colours") \
   X(void, ChartAddSlot, (int32_t type, int32_t count, float min, float max), "adds a value series (up to 4) in the chart style's colours") \
   X(void, ChartAddSlotColored, (int32_t type, int32_t color, int32_t highlight, int32_t count, float min, float max), "ChartAddSlot in these packed colours") \
   X(int32_t, ChartPush, (float value), "pushes a value, held to the series' range, to series 0; 1 hovered, 2 clicked; 0 when nothing was drawn") \
-  X(int32_t, ChartPushSlot, (float value, int32_t slot), "ChartPush to the series of that number") \
-  X(void, ChartEnd, (), "ends the chart of the current window") \
+  X(int32_t, ChartPushSlot, (float value, int32_t slot), "ChartPush to the series of that number")      \
+  X(void, ChartEnd, (), "ends the chart of the current window")                                         \
+  /* [SECTION] combos and menus */                                                                      \
+  X(int32_t, ComboBeginLabel, (const char* label, float width, float height), "combo header showing the label; 1 while its popup of that size is open") \
+  X(int32_t, ComboBeginText, (const char* text, int32_t length, float width, float height), "ComboBeginLabel of the text's first length bytes") \
+  X(int32_t, ComboBeginColor0, (int32_t red, int32_t green, int32_t blue, int32_t alpha, float width, float height), "combo header showing a colour of four components (low byte of each); 1 while open") \
+  X(int32_t, ComboBeginColor1, (int32_t color, float width, float height), "combo header showing a packed colour; 1 while open") \
+  X(int32_t, ComboBeginSymbol, (int32_t symbol, float width, float height), "combo header showing a symbol; 1 while open") \
+  X(int32_t, ComboBeginSymbolLabel, (const char* label, int32_t symbol, float width, float height), "combo header showing a symbol and a label; 1 while open") \
+  X(int32_t, ComboBeginSymbolText, (const char* text, int32_t length, int32_t symbol, float width, float height), "ComboBeginSymbolLabel of the text's first length bytes") \
+  X(int32_t, ComboBeginImage0, (int32_t slot, float width, float height), "combo header showing the image of a slot; 1 while open") \
+  X(int32_t, ComboBeginImage1, (const char* name, float width, float height), "combo header showing a named image; 1 while open") \
+  X(int32_t, ComboBeginImageLabel0, (const char* label, int32_t slot, float width, float height), "combo header showing a slot's image and a label; 1 while open") \
+  X(int32_t, ComboBeginImageLabel1, (const char* label, const char* name, float width, float height), "combo header showing a named image and a label; 1 while open") \
+  X(int32_t, ComboBeginImageText0, (const char* text, int32_t length, int32_t slot, float width, float height), "ComboBeginImageLabel0 of the text's first length bytes") \
+  X(int32_t, ComboBeginImageText1, (const char* text, int32_t length, const char* name, float width, float height), "ComboBeginImageLabel1 of the text's first length bytes") \
+  X(int32_t, ComboSeparator, (const char* items, int32_t separator, int32_t selected, int32_t count, int32_t item_height, float width, float height), "whole combo over the pieces of items between separator characters (at most count); the selected index") \
+  X(int32_t, ComboItemLabel, (const char* label, int32_t alignment), "item of an open combo, menu or contextual menu; 1 when clicked, which closes the popup") \
+  X(int32_t, ComboItemText, (const char* text, int32_t length, int32_t alignment), "ComboItemLabel of the text's first length bytes") \
+  X(int32_t, ComboItemSymbolLabel, (int32_t symbol, const char* label, int32_t alignment), "item with a symbol; 1 when clicked") \
+  X(int32_t, ComboItemSymbolText, (int32_t symbol, const char* text, int32_t length, int32_t alignment), "ComboItemSymbolLabel of the text's first length bytes") \
+  X(int32_t, ComboItemImageLabel0, (int32_t slot, const char* label, int32_t alignment), "item with a slot's image; 1 when clicked") \
+  X(int32_t, ComboItemImageLabel1, (const char* name, const char* label, int32_t alignment), "item with a named image; 1 when clicked") \
+  X(int32_t, ComboItemImageText0, (int32_t slot, const char* text, int32_t length, int32_t alignment), "ComboItemImageLabel0 of the text's first length bytes") \
+  X(int32_t, ComboItemImageText1, (const char* name, const char* text, int32_t length, int32_t alignment), "ComboItemImageLabel1 of the text's first length bytes") \
+  X(void, ComboClose, (), "closes the current combo, menu or contextual menu at its end")               \
+  X(void, ComboEnd, (), "ends the current combo, menu or contextual menu")                              \
+  X(int32_t, MenuItemLabel, (const char* label, int32_t alignment), "ComboItemLabel under another name") \
+  X(int32_t, MenuItemText, (const char* text, int32_t length, int32_t alignment), "ComboItemText under another name") \
+  X(int32_t, MenuItemSymbolLabel, (int32_t symbol, const char* label, int32_t alignment), "ComboItemSymbolLabel under another name") \
+  X(int32_t, MenuItemSymbolText, (int32_t symbol, const char* text, int32_t length, int32_t alignment), "ComboItemSymbolText under another name") \
+  X(int32_t, MenuItemImageLabel0, (int32_t slot, const char* label, int32_t alignment), "ComboItemImageLabel0 under another name") \
+  X(int32_t, MenuItemImageLabel1, (const char* name, const char* label, int32_t alignment), "ComboItemImageLabel1 under another name") \
+  X(int32_t, MenuItemImageText0, (int32_t slot, const char* text, int32_t length, int32_t alignment), "ComboItemImageText0 under another name") \
+  X(int32_t, MenuItemImageText1, (const char* name, const char* text, int32_t length, int32_t alignment), "ComboItemImageText1 under another name") \
+  X(void, MenuClose, (), "ComboClose under another name")                                               \
+  X(void, MenuEnd, (), "ComboEnd under another name")                                                   \
+  X(int32_t, ContextualItemLabel, (const char* label, int32_t alignment), "ComboItemLabel under another name") \
+  X(int32_t, ContextualItemText, (const char* text, int32_t length, int32_t alignment), "ComboItemText under another name") \
+  X(int32_t, ContextualItemSymbolLabel, (int32_t symbol, const char* label, int32_t alignment), "ComboItemSymbolLabel under another name") \
+  X(int32_t, ContextualItemSymbolText, (int32_t symbol, const char* text, int32_t length, int32_t alignment), "ComboItemSymbolText under another name") \
+  X(int32_t, ContextualItemImageLabel0, (int32_t slot, const char* label, int32_t alignment), "ComboItemImageLabel0 under another name") \
+  X(int32_t, ContextualItemImageLabel1, (const char* name, const char* label, int32_t alignment), "ComboItemImageLabel1 under another name") \
+  X(int32_t, ContextualItemImageText0, (int32_t slot, const char* text, int32_t length, int32_t alignment), "item with a slot's image and the text's first length bytes; 1 when clicked") \
+  X(int32_t, ContextualItemImageText1, (const char* name, const char* text, int32_t length, int32_t alignment), "item with a named image and the text's first length bytes; 1 when clicked") \
+  X(void, MenubarBegin, (), "starts the menu bar; the first thing after WindowBegin")                   \
+  X(void, MenubarEnd, (), "ends the menu bar begun in the current panel")                               \
+  X(int32_t, MenuBeginLabel, (const char* label, int32_t alignment, float width, float height), "menu header showing the label; 1 while its popup of that size is open") \
+  X(int32_t, MenuBeginText, (const char* text, int32_t length, int32_t alignment, float width, float height), "MenuBeginLabel of the text's first length bytes") \
+  X(int32_t, MenuBeginSymbol, (const char* id, int32_t symbol, float width, float height), "menu header showing a symbol, named by id; 1 while open") \
+  X(int32_t, MenuBeginSymbolLabel, (const char* label, int32_t alignment, int32_t symbol, float width, float height), "menu header showing a symbol and a label; 1 while open") \
+  X(int32_t, MenuBeginSymbolText, (const char* text, int32_t length, int32_t alignment, int32_t symbol, float width, float height), "MenuBeginSymbolLabel of the text's first length bytes") \
+  X(int32_t, MenuBeginImage0, (const char* id, int32_t slot, float width, float height), "menu header showing a slot's image, named by id; 1 while open") \
+  X(int32_t, MenuBeginImage1, (const char* id, const char* name, float width, float height), "menu header showing a named image, named by id; 1 while open") \
+  X(int32_t, MenuBeginImageLabel0, (const char* label, int32_t alignment, int32_t slot, float width, float height), "menu header showing a slot's image and a label; 1 while open") \
+  X(int32_t, MenuBeginImageLabel1, (const char* label, int32_t alignment, const char* name, float width, float height), "menu header showing a named image and a label; 1 while open") \
+  X(int32_t, MenuBeginImageText0, (const char* text, int32_t length, int32_t alignment, int32_t slot, float width, float height), "MenuBeginImageLabel0 of the text's first length bytes") \
+  X(int32_t, MenuBeginImageText1, (const char* text, int32_t length, int32_t alignment, const char* name, float width, float height), "MenuBeginImageLabel1 of the text's first length bytes") \
+  X(int32_t, DropDownImage, (const char* const* names, int32_t count, int32_t selected, int32_t visible_rows), "button showing the selected image of count named images, opening a column of them (native callers); the selected index, -1 without names") \
+  X(int32_t, DropDownImageSeparator, (const char* names, int32_t separator, int32_t count, int32_t selected, int32_t visible_rows), "DropDownImage over the pieces of names between separator characters (at most count)") \
+  /* [SECTION] trees */                                                                                 \
+  X(int32_t, TreePush, (int32_t type, const char* title, int32_t state), "tree node keyed by title and the frame's push count; 1 while open (then TreeStatePop)") \
+  X(int32_t, TreePushID, (int32_t type, const char* title, int32_t state, int32_t id), "TreePush seeded with id") \
+  X(int32_t, TreePushHashed, (int32_t type, const char* title, int32_t state, const char* hash, int32_t length, int32_t seed), "tree node keyed by the caller's hash bytes and seed; 1 while open") \
+  X(int32_t, TreeImagePush0, (int32_t type, int32_t slot, const char* title, int32_t state), "TreePush with a slot's image") \
+  X(int32_t, TreeImagePush1, (int32_t type, const char* name, const char* title, int32_t state), "TreePush with a named image") \
+  X(int32_t, TreeImagePushID0, (int32_t type, int32_t slot, const char* title, int32_t state, int32_t id), "TreePushID with a slot's image") \
+  X(int32_t, TreeImagePushID1, (int32_t type, const char* name, const char* title, int32_t state, int32_t id), "TreePushID with a named image") \
+  X(int32_t, TreeImagePushHashed0, (int32_t type, int32_t slot, const char* title, int32_t state, const char* hash, int32_t length, int32_t seed), "TreePushHashed with a slot's image") \
+  X(int32_t, TreeImagePushHashed1, (int32_t type, const char* name, const char* title, int32_t state, const char* hash, int32_t length, int32_t seed), "TreePushHashed with a named image") \
+  X(int32_t, TreeElementPush, (int32_t type, const char* title, int32_t state, int32_t selected), "selectable tree node keyed by title and the frame's push count; 1 while open; its new selected flag in TreeGetLastElementValue") \
+  X(int32_t, TreeElementPushID, (int32_t type, const char* title, int32_t state, int32_t selected, int32_t id), "selectable tree node keyed by title and id (no counting)") \
+  X(int32_t, TreeElementPushHashed, (int32_t type, const char* title, int32_t state, int32_t selected, const char* hash, int32_t length, int32_t seed), "selectable tree node keyed by the caller's hash bytes and seed") \
+  X(int32_t, TreeElementImagePush0, (int32_t type, int32_t slot, const char* title, int32_t state, int32_t selected), "TreeElementPush with a slot's image") \
+  X(int32_t, TreeElementImagePush1, (int32_t type, const char* name, const char* title, int32_t state, int32_t selected), "TreeElementPush with a named image") \
+  X(int32_t, TreeElementImagePushID0, (int32_t type, int32_t slot, const char* title, int32_t state, int32_t selected, int32_t id), "selectable node with a slot's image keyed by title, push count and id") \
+  X(int32_t, TreeElementImagePushID1, (int32_t type, const char* name, const char* title, int32_t state, int32_t selected, int32_t id), "selectable node with a named image keyed by title, push count and id") \
+  X(int32_t, TreeElementImagePushHashed0, (int32_t type, int32_t slot, const char* title, int32_t state, int32_t selected, const char* hash, int32_t length, int32_t seed), "TreeElementPushHashed with a slot's image") \
+  X(int32_t, TreeElementImagePushHashed1, (int32_t type, const char* name, const char* title, int32_t state, int32_t selected, const char* hash, int32_t length, int32_t seed), "TreeElementPushHashed with a named image") \
+  X(int32_t, TreeStatePush, (int32_t type, const char* title, int32_t state), "tree node whose open state the script keeps; the state after a click on the header flips it") \
+  X(int32_t, TreeStateImagePush0, (int32_t type, int32_t slot, const char* title, int32_t state), "TreeStatePush with a slot's image") \
+  X(int32_t, TreeStateImagePush1, (int32_t type, const char* name, const char* title, int32_t state), "TreeStatePush with a named image") \
+  X(void, TreeStatePop, (), "ends the content of the innermost open tree node")                         \
+  X(int32_t, TreeGetLastElementValue, (), "the selected flag the last element push left")               \
   /* [SECTION] fonts */                                                                             \
   X(void, FontStashBegin, (), "opens a new font atlas for TrueType fonts")                          \
   X(void, FontStashEnd, (), "bakes the open atlas; with no font added the built-in font becomes the style font") \

@@ -24,3 +24,8 @@ QEL_API void QEL_CALL ReceiveQELPtr(QelCommandLookup lookup);
 QEL_EXPORT_LIST(QEL_DECLARE_EXPORT)
 #undef QEL_DECLARE_EXPORT
 }
+
+// Gives the function `target` a second export name: both names are one function at one
+// address. Write it in the translation unit that defines `target`.
+#define QEL_EXPORT_ALIAS(name, target) \
+  extern "C" QEL_API decltype(::target) name __attribute__((alias(#target)));

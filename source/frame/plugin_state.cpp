@@ -13,6 +13,7 @@ void ResetFrameState() {
   root.windows.frame = {};
   root.trees.frame = {};
   root.editing.frame.handed_over.open = false;  // its buffer is kept for the next hand-over
+  root.menus.frame = {};
 }
 
 }  // namespace qel

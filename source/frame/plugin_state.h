@@ -30,8 +30,10 @@
 #include "style/widget_styles.h"
 #include "widgets/editing.h"
 #include "widgets/layout.h"
+#include "widgets/menus_state.h"
 #include "widgets/queries.h"
 #include "widgets/spinner.h"
+#include "widgets/trees.h"
 #include "widgets/windows.h"
 
 namespace qel {
@@ -65,12 +67,6 @@ struct StyleState {
   CursorTable cursors;
 };
 
-struct TreesState {
-  struct Frame {
-    int32_t counter = 0;  // makes tree ids unique within a frame
-  } frame;
-};
-
 struct PluginRoot {
   LoggerState log;
   FrameState frame;
@@ -85,6 +81,7 @@ struct PluginRoot {
   QueriesState queries;
   SpinnerState spinner;
   TreesState trees;
+  MenusState menus;
   EditingState editing;
 };
 
