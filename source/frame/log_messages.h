@@ -126,6 +126,8 @@
     "style item '%s': region lies outside image '%s'; it is cut to the image.")                         \
   /* [SECTION] windows */                                                                               \
   X(WindowWithoutFont, kLogError, kSourcePlugin, "window '%s' cannot be drawn: there is no font.")      \
+  /* [SECTION] canvas */                                                                                \
+  X(CanvasFontMissing, kLogError, kSourcePlugin, "font name '%s' does not exists.")                     \
   /* [SECTION] style properties */                                                                      \
   X(StyleUnknownWidget, kLogError, kSourceStyle, "'%s' is not a known widget.")                         \
   X(StylePropertyValueNotValid, kLogWarn, kSourceStyle, "property value '%s' of property name '%s' not valid.") \

@@ -24,6 +24,7 @@
 #include "style/style_items.h"
 #include "style/widget_styles.h"
 #include "widgets/layout.h"
+#include "widgets/panels.h"
 #include "widgets/queries.h"
 #include "widgets/spinner.h"
 #include "widgets/windows.h"
@@ -75,6 +76,7 @@ struct PluginRoot {
   StyleState style;
   LayoutState layout;
   WindowsState windows;
+  PanelsState panels;
   QueriesState queries;
   SpinnerState spinner;
   TreesState trees;
