@@ -75,8 +75,14 @@ void EndOpenSubPanels(nk_context* ctx) {
     if (panel->type == NK_PANEL_GROUP && panel->parent) {
       nk_group_end(ctx);
     } else if ((panel->type & NK_PANEL_SET_POPUP) && ctx->current->parent) {
-      if (panel->type == NK_PANEL_TOOLTIP) EndTooltipPopup(ctx);
-      else nk_popup_end(ctx);
+      // A popup that was never ended is closed too: left open, it would keep its window
+      // read-only after the script stops describing it.
+      if (panel->type == NK_PANEL_TOOLTIP) {
+        EndTooltipPopup(ctx);
+      } else {
+        nk_popup_close(ctx);
+        nk_popup_end(ctx);
+      }
     } else {
       break;
     }

@@ -28,8 +28,8 @@ void NotePanelBegun(nk_context* ctx);
 // The number of the panel begun last at this panel's depth; 0 for depths not tracked.
 uint32_t PanelNumber(const nk_panel* panel);
 
-// Ends whatever groups and popups the script left open inside the current window, so that
-// ending the window finishes the window's own panel and not one of theirs.
+// Ends whatever groups and popups the script left open inside the current window (closing
+// the popups), so that ending the window finishes the window's own panel and not theirs.
 void EndOpenSubPanels(nk_context* ctx);
 
 }  // namespace qel
