@@ -228,6 +228,10 @@ int32_t ContextualBegin(int32_t flags, float w, float h, float trigger_x, float 
                         float trigger_h) {
   nk_context* ctx = PopupHostContext();
   if (!ctx) return 0;
+  // A window has one popup at a time. Nuklear would open the menu in the object of another
+  // popup that is still open and draw that popup with the menu's place and content.
+  const nk_window* window = ctx->current;
+  if (window->popup.win && window->popup.active && window->popup.type != NK_PANEL_CONTEXTUAL) return 0;
   if (!nk_contextual_begin(ctx, SubPanelFlags(flags), nk_vec2(w, h),
                            nk_rect(trigger_x, trigger_y, trigger_w, trigger_h)))
     return 0;

@@ -260,6 +260,36 @@ TEST_F(Panels, ContextualCloseClosesTheMenuForTheNextFrame) {
   EXPECT_EQ(open, 0);
 }
 
+TEST_F(Panels, AContextualMenuDoesNotTakeOverAnOpenPopup) {
+  StartWidgets();
+  int32_t popup_open = 0, menu_open = 0;
+  Rect popup;
+  auto describe = [&] {
+    if (api().WindowBegin("host", 0, 0, 400, 300, kBorder)) {
+      popup_open = api().PopupBegin(0, "pop", kBorder, 200, 10, 150, 100);
+      if (popup_open) {
+        popup = CurrentBounds();
+        api().PopupEnd();
+      }
+      menu_open = api().ContextualBegin(0, 120, 80, 0, 0, 400, 300);
+      if (menu_open) api().ContextualEnd();
+    }
+    api().WindowEnd();
+  };
+  Frame(describe);
+  const Rect before = popup;
+  host().MoveMouse(50, 200);
+  host().MouseDown(1);
+  Frame(describe);
+  host().MouseUp(1);
+  Frame(describe);
+  EXPECT_EQ(menu_open, 0);
+  Frame(describe);
+  EXPECT_EQ(popup_open, 1);
+  EXPECT_EQ(popup.x, before.x);
+  EXPECT_EQ(popup.y, before.y);
+}
+
 // A panel stored inside one popup reads as empty inside the next popup of the same frame,
 // though Nuklear gives that one the same window object and panel storage.
 TEST_F(Panels, APanelStoredInOnePopupIsNotTheNextPopupsPanel) {
