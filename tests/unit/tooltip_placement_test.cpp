@@ -2,7 +2,6 @@
 // screen, never negative, whatever floats the script passes.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 
 #include "widgets/tooltip_placement.h"
@@ -40,25 +39,6 @@ TEST(TooltipPlacement, StaysInsideTheVirtualScreen) {
     EXPECT_EQ(place.y, c.expected.y);
     EXPECT_EQ(place.w, c.expected.w);
     EXPECT_EQ(place.h, c.expected.h);
-  }
-}
-
-TEST(TooltipPlacement, FloatToIntegerConversionsAreDefinedEverywhere) {
-  const float kNaN = std::numeric_limits<float>::quiet_NaN();
-  const float kInf = std::numeric_limits<float>::infinity();
-  constexpr int32_t kMax = std::numeric_limits<int32_t>::max(), kMin = std::numeric_limits<int32_t>::min();
-  struct Case {
-    float value;
-    int32_t floor, ceil, trunc;
-  } cases[] = {
-      {2.5f, 2, 3, 2}, {-2.5f, -3, -2, -2}, {0.0f, 0, 0, 0}, {kNaN, 0, 0, 0},
-      {kInf, kMax, kMax, kMax}, {-kInf, kMin, kMin, kMin}, {-1e20f, kMin, kMin, kMin},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.value);
-    EXPECT_EQ(FloorToInt(c.value), c.floor);
-    EXPECT_EQ(CeilToInt(c.value), c.ceil);
-    EXPECT_EQ(TruncToInt(c.value), c.trunc);
   }
 }
 
