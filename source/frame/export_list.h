@@ -93,6 +93,39 @@
   X(float, LayoutRatioFromPixel, (float pixel_width), "the pixel width as a share (0 to 1) of the current window's width") \
   X(void, LayoutSetMinRowHeight, (float height), "minimum row height of the current panel")          \
   X(void, LayoutResetMinRowHeight, (), "restores the current panel's default minimum row height")    \
+  /* [SECTION] groups, popups, tooltips and contextual menus */ \
+  X(int32_t, GroupBegin, (const char* title, int32_t flags), "scrollable group in the next cell, the title also its name; 1 when its body is to be filled") \
+  X(int32_t, GroupBeginTitled, (const char* name, const char* title, int32_t flags), "GroupBegin with a name apart from its header text") \
+  X(void, GroupEnd, (), "ends the group being filled") \
+  X(int32_t, PopupBegin, (int32_t type, const char* title, int32_t flags, float x, float y, float w, float h), "popup of the current window (type 0 fixed, 1 shrinking to its content), the rectangle relative to the window's content; 1 while open") \
+  X(void, PopupClose, (), "closes the popup being filled") \
+  X(void, PopupEnd, (), "ends the popup being filled") \
+  X(int32_t, PopupGetScrollX, (), "horizontal scroll offset of the window or popup being filled") \
+  X(int32_t, PopupGetScrollY, (), "vertical scroll offset of the window or popup being filled") \
+  X(void, PopupSetScroll, (int32_t x, int32_t y), "sets the scroll offsets of the window or popup being filled, taken as unsigned") \
+  X(int32_t, TooltipBegin0, (float width, float offset_x, float offset_y), "tooltip of that width at the pointer moved by the offset, kept inside the virtual screen; 1 when it is to be filled") \
+  X(int32_t, TooltipBegin1, (float width), "TooltipBegin0 with no offset") \
+  X(void, TooltipEnd, (), "ends the tooltip being filled") \
+  X(void, Tooltip0, (const char* text, float offset_x, float offset_y), "one-line text tooltip at the pointer moved by the offset; a vertical offset of 0 puts it above the pointer") \
+  X(void, Tooltip1, (const char* text), "Tooltip0 with no offset") \
+  X(int32_t, ContextualBegin, (int32_t flags, float w, float h, float trigger_x, float trigger_y, float trigger_w, float trigger_h), "contextual menu of size (w, h) opened by a right click on the trigger rectangle; 1 while open") \
+  X(void, ContextualClose, (), "closes the contextual menu being filled") \
+  X(void, ContextualEnd, (), "ends the contextual menu being filled") \
+  /* [SECTION] canvas */ \
+  X(void, StrokeLine, (int32_t canvas, float x0, float y0, float x1, float y1, float thickness, int32_t color), "line on a stored canvas") \
+  X(void, StrokeCurve, (int32_t canvas, float ax, float ay, float c0x, float c0y, float c1x, float c1y, float bx, float by, float thickness, int32_t color), "cubic Bezier curve on a stored canvas") \
+  X(void, StrokeRect, (int32_t canvas, float x, float y, float w, float h, float rounding, float thickness, int32_t color), "rectangle outline on a stored canvas") \
+  X(void, StrokeCircle, (int32_t canvas, float x, float y, float w, float h, float thickness, int32_t color), "outline of the ellipse inscribed in the rectangle on a stored canvas") \
+  X(void, StrokeArc, (int32_t canvas, float cx, float cy, float radius, float a_min, float a_max, float thickness, int32_t color), "arc from a_min to a_max radians on a stored canvas") \
+  X(void, StrokeTriangle, (int32_t canvas, float x0, float y0, float x1, float y1, float x2, float y2, float thickness, int32_t color), "triangle outline on a stored canvas") \
+  X(void, FillRect, (int32_t canvas, float x, float y, float w, float h, float rounding, int32_t color), "filled rectangle on a stored canvas") \
+  X(void, FillRectMultiColor, (int32_t canvas, float x, float y, float w, float h, int32_t left, int32_t top, int32_t right, int32_t bottom), "rectangle blended from its corner colours top-left, top-right, bottom-right, bottom-left on a stored canvas") \
+  X(void, FillCircle, (int32_t canvas, float x, float y, float w, float h, int32_t color), "filled ellipse inscribed in the rectangle on a stored canvas") \
+  X(void, FillArc, (int32_t canvas, float cx, float cy, float radius, float a_min, float a_max, int32_t color), "filled sector from a_min to a_max radians on a stored canvas") \
+  X(void, FillTriangle, (int32_t canvas, float x0, float y0, float x1, float y1, float x2, float y2, int32_t color), "filled triangle on a stored canvas") \
+  X(void, DrawImage0, (int32_t canvas, float x, float y, float w, float h, int32_t slot, int32_t color), "the slot's image stretched over the rectangle, tinted, on a stored canvas") \
+  X(void, DrawImage1, (int32_t canvas, float x, float y, float w, float h, const char* name, int32_t color), "DrawImage0 with the image found by name") \
+  X(void, DrawText, (int32_t canvas, float x, float y, float w, float h, const char* text, const char* font, int32_t background, int32_t foreground), "text in a registered font inside the rectangle on a stored canvas, shortened to fit") \
   /* [SECTION] input and widget queries */ \
   X(int32_t, InputIsKeyDown, (int32_t key), "1 while the key (0 to 29) is held") \
   X(int32_t, InputIsKeyPressed, (int32_t key), "1 when the key went down this frame") \

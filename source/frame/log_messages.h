@@ -135,6 +135,8 @@
   X(ButtonStyleMissing, kLogError, kSourcePlugin, "button style '%s' not exist in style map.")          \
   /* [SECTION] windows */                                                                               \
   X(WindowWithoutFont, kLogError, kSourcePlugin, "window '%s' cannot be drawn: there is no font.")      \
+  /* [SECTION] canvas */                                                                                \
+  X(CanvasFontMissing, kLogError, kSourcePlugin, "font name '%s' does not exists.")                     \
   /* [SECTION] style properties */                                                                      \
   X(StyleUnknownWidget, kLogError, kSourceStyle, "'%s' is not a known widget.")                         \
   X(StylePropertyValueNotValid, kLogWarn, kSourceStyle, "property value '%s' of property name '%s' not valid.") \

@@ -31,6 +31,7 @@
 #include "widgets/editing.h"
 #include "widgets/layout.h"
 #include "widgets/menus_state.h"
+#include "widgets/panels.h"
 #include "widgets/queries.h"
 #include "widgets/spinner.h"
 #include "widgets/trees.h"
@@ -78,6 +79,7 @@ struct PluginRoot {
   StyleState style;
   LayoutState layout;
   WindowsState windows;
+  PanelsState panels;
   QueriesState queries;
   SpinnerState spinner;
   TreesState trees;

@@ -14,6 +14,7 @@
 #include "frame/log_messages.h"
 #include "frame/plugin_state.h"
 #include "widgets/interface_results.h"
+#include "widgets/panels.h"
 
 namespace qel {
 namespace {
@@ -103,6 +104,11 @@ void StoredHandleTable::Store(int32_t index, StoredHandleKind kind, nk_window* w
   entry.panel = panel;
   entry.panel_scroll = panel ? panel->offset_x : nullptr;
   entry.panel_frame = Context() ? Context()->seq : 0;
+  if (panel) entry.panel_number = PanelNumber(panel);
+  if (window->parent) {
+    entry.popup_name = window->parent->popup.name;
+    entry.popup_type = static_cast<uint32_t>(window->parent->popup.type);
+  }
 }
 
 void StoredHandleTable::StoreWindow(int32_t index, nk_window* window) {
@@ -128,8 +134,15 @@ const StoredHandle* StoredHandleTable::Live(int32_t index, StoredHandleKind kind
     return nullptr;
   if (entry.window == entry.root) return &entry;
   // A popup lives in its parent's popup slot (a popup of a popup in that one's).
-  for (const nk_window* popup = entry.root->popup.win; popup; popup = popup->popup.win)
-    if (popup == entry.window) return popup->name == entry.window_name ? &entry : nullptr;
+  // The popup object is reused by the next popup of its parent, so the parent must still
+  // hold the same popup.
+  for (const nk_window* popup = entry.root->popup.win; popup; popup = popup->popup.win) {
+    if (popup != entry.window) continue;
+    const nk_window* parent = popup->parent;
+    const bool same = popup->name == entry.window_name && parent && parent->popup.name == entry.popup_name &&
+                      static_cast<uint32_t>(parent->popup.type) == entry.popup_type;
+    return same ? &entry : nullptr;
+  }
   return nullptr;
 }
 
@@ -140,7 +153,8 @@ nk_window* StoredHandleTable::Window(int32_t index) const {
 
 nk_command_buffer* StoredHandleTable::Canvas(int32_t index) const {
   const StoredHandle* entry = Live(index, StoredHandleKind::kCanvas);
-  return entry ? &entry->window->buffer : nullptr;
+  if (!entry || Context()->current != entry->window) return nullptr;
+  return &entry->window->buffer;
 }
 
 nk_panel* StoredHandleTable::Panel(int32_t index) const {
@@ -152,8 +166,11 @@ nk_panel* StoredHandleTable::Panel(int32_t index) const {
   const nk_context* ctx = Context();
   // The same window's panel of a later frame takes the same storage and scroll offset.
   if (ctx->seq != entry->panel_frame) return nullptr;
+  // A later panel at the same depth, begun after this one ended, has another number.
   for (const nk_panel* open = ctx->current ? ctx->current->layout : nullptr; open; open = open->parent)
-    if (open == entry->panel) return open->offset_x == entry->panel_scroll ? entry->panel : nullptr;
+    if (open == entry->panel)
+      return open->offset_x == entry->panel_scroll && PanelNumber(open) == entry->panel_number ? entry->panel
+                                                                                                : nullptr;
   return nullptr;
 }
 
@@ -212,6 +229,7 @@ int32_t BeginWindow(const char* name, const char* title, struct nk_rect bounds, 
 
   const int32_t result = nk_begin_titled(ctx, name, title, bounds, effective) ? 1 : 0;
   nk_window* window = ctx->current;
+  NotePanelBegun(ctx);  // a collapsed window still begins its panel
   WindowsState& windows = Windows();
   if (window && window != existing) windows.lives[window] = ++windows.last_life;
   if (hold_still && window) {
@@ -250,6 +268,8 @@ void WindowEnd() {
   HostCommandTable& host = HostCommands();
   ReleaseLeftButtonOffScreen(ctx, static_cast<float>(host.GETVIRTUALWIDTH_L_0()),
                              static_cast<float>(host.GETVIRTUALHEIGHT_L_0()));
+  // Groups and popups the script left open end first.
+  EndOpenSubPanels(ctx);
   nk_window* window = ctx->current;
   if (!window) return;
   // Nuklear's close button only hides the window, on its panel while it is being filled;

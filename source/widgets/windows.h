@@ -28,6 +28,9 @@ struct StoredHandle {
   nk_panel* panel = nullptr;    // kPanel only
   nk_uint* panel_scroll = nullptr;  // the panel's scroll offset, which tells it from a later panel in its storage
   unsigned int panel_frame = 0;     // the context's frame count when stored: a panel ends with its frame
+  uint32_t panel_number = 0;        // the begun-panel number of its depth when stored (see PanelsState)
+  nk_hash popup_name = 0;           // for a popup's panel: which popup its parent held
+  uint32_t popup_type = 0;
 };
 
 class StoredHandleTable {
@@ -40,6 +43,8 @@ class StoredHandleTable {
   // The entry's handle when it is of that kind and its window still lives, else null; a
   // panel also only while it is open (the current panel or one that holds it).
   nk_window* Window(int32_t index) const;
+  // A canvas only while its window is the one being filled: Nuklear builds one window's
+  // commands at a time.
   nk_command_buffer* Canvas(int32_t index) const;
   nk_panel* Panel(int32_t index) const;
 
