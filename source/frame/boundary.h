@@ -28,6 +28,9 @@ int TextLength(const char* text, int32_t length);
 // INT_MAX, the most a Nuklear length can hold.
 int LabelLength(const char* text);
 
+// A Nuklear truth value as the 0 or 1 an export answers.
+inline int32_t Bool(int value) { return value ? 1 : 0; }
+
 // [SECTION] packed colours
 // One 32-bit integer: red in bits 0-7, green 8-15, blue 16-23, alpha 24-31 (opaque red is
 // 0xFF0000FF), byte for byte an nk_color.

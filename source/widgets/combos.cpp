@@ -17,7 +17,6 @@ namespace {
 
 struct nk_vec2 Size(float width, float height) { return nk_vec2(width, height); }
 
-int32_t Bool(int value) { return value ? 1 : 0; }
 
 }  // namespace
 
@@ -26,45 +25,45 @@ int32_t Bool(int value) { return value ? 1 : 0; }
 int32_t ComboBeginLabel(const char* label, float width, float height) {
   nk_context* ctx = PopupHeaderContext();
   if (!ctx) return 0;
-  return Bool(nk_combo_begin_text(ctx, TextOrEmpty(label), LabelLength(label), Size(width, height)));
+  return BeganPopup(ctx,nk_combo_begin_text(ctx, TextOrEmpty(label), LabelLength(label), Size(width, height)));
 }
 
 int32_t ComboBeginText(const char* text, int32_t length, float width, float height) {
   nk_context* ctx = PopupHeaderContext();
   if (!ctx) return 0;
-  return Bool(nk_combo_begin_text(ctx, TextOrEmpty(text), TextLength(text, length), Size(width, height)));
+  return BeganPopup(ctx,nk_combo_begin_text(ctx, TextOrEmpty(text), TextLength(text, length), Size(width, height)));
 }
 
 int32_t ComboBeginColor0(int32_t red, int32_t green, int32_t blue, int32_t alpha, float width, float height) {
   nk_context* ctx = PopupHeaderContext();
   if (!ctx) return 0;
   const nk_color color = nk_rgba(red & 0xFF, green & 0xFF, blue & 0xFF, alpha & 0xFF);
-  return Bool(nk_combo_begin_color(ctx, color, Size(width, height)));
+  return BeganPopup(ctx,nk_combo_begin_color(ctx, color, Size(width, height)));
 }
 
 int32_t ComboBeginColor1(int32_t color, float width, float height) {
   nk_context* ctx = PopupHeaderContext();
   if (!ctx) return 0;
-  return Bool(nk_combo_begin_color(ctx, UnpackColor(color), Size(width, height)));
+  return BeganPopup(ctx,nk_combo_begin_color(ctx, UnpackColor(color), Size(width, height)));
 }
 
 int32_t ComboBeginSymbol(int32_t symbol, float width, float height) {
   nk_context* ctx = PopupHeaderContext();
   if (!ctx) return 0;
-  return Bool(nk_combo_begin_symbol(ctx, ToSymbolType(symbol), Size(width, height)));
+  return BeganPopup(ctx,nk_combo_begin_symbol(ctx, ToSymbolType(symbol), Size(width, height)));
 }
 
 int32_t ComboBeginSymbolLabel(const char* label, int32_t symbol, float width, float height) {
   nk_context* ctx = PopupHeaderContext();
   if (!ctx) return 0;
-  return Bool(nk_combo_begin_symbol_text(ctx, TextOrEmpty(label), LabelLength(label), ToSymbolType(symbol),
+  return BeganPopup(ctx,nk_combo_begin_symbol_text(ctx, TextOrEmpty(label), LabelLength(label), ToSymbolType(symbol),
                                          Size(width, height)));
 }
 
 int32_t ComboBeginSymbolText(const char* text, int32_t length, int32_t symbol, float width, float height) {
   nk_context* ctx = PopupHeaderContext();
   if (!ctx) return 0;
-  return Bool(nk_combo_begin_symbol_text(ctx, TextOrEmpty(text), TextLength(text, length), ToSymbolType(symbol),
+  return BeganPopup(ctx,nk_combo_begin_symbol_text(ctx, TextOrEmpty(text), TextLength(text, length), ToSymbolType(symbol),
                                          Size(width, height)));
 }
 
@@ -75,13 +74,13 @@ namespace {
 int32_t ImageHeader(const struct nk_image& image, float width, float height) {
   nk_context* ctx = PopupHeaderContext();
   if (!ctx) return 0;
-  return Bool(nk_combo_begin_image(ctx, image, Size(width, height)));
+  return BeganPopup(ctx,nk_combo_begin_image(ctx, image, Size(width, height)));
 }
 
 int32_t ImageTextHeader(const struct nk_image& image, const char* text, int length, float width, float height) {
   nk_context* ctx = PopupHeaderContext();
   if (!ctx) return 0;
-  return Bool(nk_combo_begin_image_text(ctx, TextOrEmpty(text), length, image, Size(width, height)));
+  return BeganPopup(ctx,nk_combo_begin_image_text(ctx, TextOrEmpty(text), length, image, Size(width, height)));
 }
 
 }  // namespace
@@ -165,7 +164,8 @@ int32_t ComboSeparator(const char* items, int32_t separator, int32_t selected, i
   const float needed = static_cast<float>(pieces) * (static_cast<float>(row) + static_cast<int>(spacing.y)) +
                        2.0f * static_cast<int>(spacing.y) + 2.0f * static_cast<int>(padding.y);
   const char* shown = selected >= 0 && selected < pieces ? menus.piece_starts[selected] : "";
-  if (!nk_combo_begin_text(ctx, shown, LabelLength(shown), Size(width, std::min(height, needed)))) return selected;
+  if (!BeganPopup(ctx, nk_combo_begin_text(ctx, shown, LabelLength(shown), Size(width, std::min(height, needed)))))
+    return selected;
   nk_layout_row_dynamic(ctx, static_cast<float>(row), 1);
   for (int i = 0; i < pieces; ++i)
     if (ComboItemLabel(menus.piece_starts[i], NK_TEXT_LEFT)) selected = i;

@@ -18,7 +18,6 @@ struct nk_vec2 Size(float width, float height) { return nk_vec2(width, height); 
 
 nk_flags Align(int32_t alignment) { return static_cast<nk_flags>(alignment); }
 
-int32_t Bool(int value) { return value ? 1 : 0; }
 
 }  // namespace
 
@@ -48,26 +47,26 @@ void MenubarEnd() {
 int32_t MenuBeginLabel(const char* label, int32_t alignment, float width, float height) {
   nk_context* ctx = PopupHeaderContext();
   if (!ctx) return 0;
-  return Bool(nk_menu_begin_text(ctx, TextOrEmpty(label), LabelLength(label), Align(alignment), Size(width, height)));
+  return BeganPopup(ctx,nk_menu_begin_text(ctx, TextOrEmpty(label), LabelLength(label), Align(alignment), Size(width, height)));
 }
 
 int32_t MenuBeginText(const char* text, int32_t length, int32_t alignment, float width, float height) {
   nk_context* ctx = PopupHeaderContext();
   if (!ctx) return 0;
-  return Bool(
+  return BeganPopup(ctx,
       nk_menu_begin_text(ctx, TextOrEmpty(text), TextLength(text, length), Align(alignment), Size(width, height)));
 }
 
 int32_t MenuBeginSymbol(const char* id, int32_t symbol, float width, float height) {
   nk_context* ctx = PopupHeaderContext();
   if (!ctx) return 0;
-  return Bool(nk_menu_begin_symbol(ctx, TextOrEmpty(id), ToSymbolType(symbol), Size(width, height)));
+  return BeganPopup(ctx,nk_menu_begin_symbol(ctx, TextOrEmpty(id), ToSymbolType(symbol), Size(width, height)));
 }
 
 int32_t MenuBeginSymbolLabel(const char* label, int32_t alignment, int32_t symbol, float width, float height) {
   nk_context* ctx = PopupHeaderContext();
   if (!ctx) return 0;
-  return Bool(nk_menu_begin_symbol_text(ctx, TextOrEmpty(label), LabelLength(label), Align(alignment),
+  return BeganPopup(ctx,nk_menu_begin_symbol_text(ctx, TextOrEmpty(label), LabelLength(label), Align(alignment),
                                         ToSymbolType(symbol), Size(width, height)));
 }
 
@@ -75,7 +74,7 @@ int32_t MenuBeginSymbolText(const char* text, int32_t length, int32_t alignment,
                             float height) {
   nk_context* ctx = PopupHeaderContext();
   if (!ctx) return 0;
-  return Bool(nk_menu_begin_symbol_text(ctx, TextOrEmpty(text), TextLength(text, length), Align(alignment),
+  return BeganPopup(ctx,nk_menu_begin_symbol_text(ctx, TextOrEmpty(text), TextLength(text, length), Align(alignment),
                                         ToSymbolType(symbol), Size(width, height)));
 }
 
@@ -86,14 +85,14 @@ namespace {
 int32_t ImageHeader(const char* id, const struct nk_image& image, float width, float height) {
   nk_context* ctx = PopupHeaderContext();
   if (!ctx) return 0;
-  return Bool(nk_menu_begin_image(ctx, TextOrEmpty(id), image, Size(width, height)));
+  return BeganPopup(ctx,nk_menu_begin_image(ctx, TextOrEmpty(id), image, Size(width, height)));
 }
 
 int32_t ImageTextHeader(const struct nk_image& image, const char* text, int length, int32_t alignment, float width,
                         float height) {
   nk_context* ctx = PopupHeaderContext();
   if (!ctx) return 0;
-  return Bool(
+  return BeganPopup(ctx,
       nk_menu_begin_image_text(ctx, TextOrEmpty(text), length, Align(alignment), image, Size(width, height)));
 }
 

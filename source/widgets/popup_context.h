@@ -4,6 +4,7 @@
 
 #include "nuklear_config.h"
 #include "widgets/cell_context.h"
+#include "widgets/panels.h"
 
 namespace qel {
 
@@ -19,6 +20,13 @@ inline bool InPopup(const nk_context* ctx) {
 inline nk_context* PopupHeaderContext() {
   nk_context* ctx = CellContext();
   return ctx && !InPopup(ctx) ? ctx : nullptr;
+}
+
+// A combo or menu header's answer: 1 when its popup began, numbered as a begun panel so that
+// panels stored inside it are told apart from a later popup's; else 0.
+inline int32_t BeganPopup(nk_context* ctx, int began) {
+  if (began) NotePanelBegun(ctx);
+  return began ? 1 : 0;
 }
 
 }  // namespace qel

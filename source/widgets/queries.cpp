@@ -5,6 +5,7 @@
 // [SECTION] spacing
 #include "widgets/queries.h"
 
+#include "frame/boundary.h"
 #include "frame/exports.h"
 #include "frame/plugin_state.h"
 #include "widgets/cell_context.h"
@@ -27,7 +28,6 @@ bool IsButton(int32_t button) { return button >= 0 && button < NK_BUTTON_MAX; }
 nk_keys Key(int32_t key) { return static_cast<nk_keys>(key); }
 nk_buttons Button(int32_t button) { return static_cast<nk_buttons>(button); }
 
-int32_t Bool(int value) { return value ? 1 : 0; }
 
 }  // namespace
 

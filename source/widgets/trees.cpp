@@ -64,7 +64,6 @@ Key Hashed(const char* hash, int32_t length, int32_t seed) {
 
 nk_tree_type TreeType(int32_t type) { return static_cast<nk_tree_type>(type); }
 nk_collapse_states Collapse(int32_t state) { return static_cast<nk_collapse_states>(state); }
-int32_t Bool(int value) { return value ? 1 : 0; }
 
 // The node itself, with or without an image, once the key is made and the image looked up.
 int32_t Node(int32_t type, const struct nk_image* image, const char* title, int32_t state, const Key& key) {

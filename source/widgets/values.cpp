@@ -45,7 +45,6 @@ namespace {
 
 nk_flags Align(int32_t alignment) { return static_cast<nk_flags>(alignment); }
 
-int32_t Bool(int value) { return value ? 1 : 0; }
 
 // Takes the widget's cell and draws nothing: for arguments no widget can show.
 void TakeCell(nk_context* ctx) {
