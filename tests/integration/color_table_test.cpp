@@ -95,3 +95,39 @@ TEST_F(ColorTable, EndRebuildsTheLiveStyleAndTheTableStaysForMore) {
 
 }  // namespace
 }  // namespace qel
+
+namespace qel {
+namespace {
+
+// The tag lines are style items a document reads back: loaded as a document's items, each
+// slot's item holds exactly the colour the number list gives for that slot.
+TEST_F(ColorTable, TagLinesLoadedAsADocumentGiveTheSameColours) {
+  StartWidgets();
+  api().StyleColorTableBegin(1);
+  for (int32_t slot = 0; slot < 28; ++slot)
+    api().StyleColorTablePush(slot, static_cast<int32_t>(Rgba(slot * 9, 255 - slot * 7, slot * 3, 100 + slot)));
+  api().StyleColorTableEnd();
+  const std::string tags = Tags();
+  api().StyleLoadFromString(("<theme>" + tags + "</theme>").c_str());
+
+  const std::string numbers = Numbers() + ";";
+  size_t number_at = 0, tag_at = 0;
+  for (int32_t slot = 0; slot < 28; ++slot) {
+    const size_t number_end = numbers.find(';', number_at);
+    tag_at = tags.find("name=\"", tag_at);
+    ASSERT_NE(number_end, std::string::npos);
+    ASSERT_NE(tag_at, std::string::npos);
+    const uint32_t packed = static_cast<uint32_t>(std::stoll(numbers.substr(number_at, number_end - number_at)));
+    number_at = number_end + 1;
+    tag_at += 6;
+    const std::string name = tags.substr(tag_at, tags.find('"', tag_at) - tag_at);
+    ASSERT_EQ(api().StyleSetContextProperty("button", "normal", name.c_str()), 1);
+    const std::string expected = "0," + std::to_string(packed & 0xFF) + "," + std::to_string((packed >> 8) & 0xFF) +
+                                 "," + std::to_string((packed >> 16) & 0xFF) + "," + std::to_string(packed >> 24);
+    EXPECT_EQ(Text(api().StyleGetContextProperty("button", "normal")), expected) << name;
+  }
+  EXPECT_EQ(LogCount(msg::StyleItemNotFound), 0);
+}
+
+}  // namespace
+}  // namespace qel

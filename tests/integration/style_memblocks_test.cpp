@@ -117,6 +117,29 @@ TEST_F(StyleMemblocks, ABorderWrittenAt132ChangesTheDrawnButton) {
   EXPECT_EQ(LogCount(msg::StyleMemblockWindowBackground), 3);
 }
 
+// A pushed block is undone by the same StylePop that undoes StylePush, a header block too.
+TEST_F(StyleMemblocks, APushedBlockIsPoppedBackToTheLiveStyleItReplaced) {
+  StartWidgets();
+  const struct {
+    int32_t type;
+    const char* widget;
+    const char* property;
+    int offset;  // of the float written in the block
+  } kCases[] = {{4, "button", "rounding", 136}, {20, "window", "header.padding", 488}};
+  for (const auto& c : kCases) {
+    const std::string before = Get(c.widget, c.property);
+    const int32_t id = api().StyleCreateMemblock2(c.type);
+    ASSERT_GT(id, 0) << c.type;
+    PutFloat(id, c.offset, 17.0f);
+    api().StylePushMemblock0(c.type, id);
+    EXPECT_EQ(Get(c.widget, c.property).substr(0, 9), "17.000000") << c.type;
+    api().StylePop();
+    EXPECT_EQ(Get(c.widget, c.property), before) << c.type;
+  }
+  api().StylePop();
+  EXPECT_EQ(LogCount(msg::StyleStackEmpty), 1);
+}
+
 TEST_F(StyleMemblocks, AWindowHeaderBlockIsTheWindowsFirst512BytesAndAppliesToTheHeaderOnly) {
   StartWidgets();
   const int32_t window = api().StyleCreateMemblock2(19);
