@@ -98,8 +98,8 @@ TEST_F(WindowMistakes, ChangesByNameToTheWindowBeingFilledApplyOnceItsPanelHasEn
       api().WindowEnd();
     });
     EXPECT_EQ(after_change & (kHidden | kMinimized), 0);
-    c.expect_after();
     EXPECT_EQ(api().WindowIsHidden("B"), 0);
+    c.expect_after();
   }
   EXPECT_EQ(LogCount(": ERROR: "), 0);
 }
