@@ -1,7 +1,8 @@
 // A window that hides itself from inside (the "close button hides its own window" pattern),
 // shown again before the next frame, for many frames: resident memory must stay flat.
 // Prints the resident set size every 1,000 frames and the growth over the run; exits 1
-// when memory grew by more than a few pages per thousand frames.
+// when memory grew by more than 64 KiB per thousand frames (a leaked panel per frame grows
+// it by about 500 KiB per thousand; the allocator may still take a page run once or twice).
 // xvfb-run -a build/bench/hidden_window_soak [frames]
 #include <cstdint>
 #include <cstdio>
@@ -64,5 +65,5 @@ int main(int argc, char** argv) {
   }
   const long growth = ResidentKiB() - start;
   std::printf("growth over %d frames: %ld KiB\n", frames, growth);
-  return growth > 16L * frames / 1000 ? 1 : 0;
+  return growth > 64L * frames / 1000 ? 1 : 0;
 }
