@@ -8,7 +8,6 @@
 #include "frame/exports.h"
 #include "frame/host_commands.h"
 #include "frame/log_messages.h"
-#include "frame/log_messages.h"
 #include "frame/plugin_state.h"
 #include "frame/theme.h"
 
@@ -77,24 +76,36 @@ struct nk_image MakePlaceholderImage() {
 }
 
 void EndFrame(nk_anti_aliasing aa) {
+  EndWindowLeftOpen(Context());  // an open window's commands are unfinished
   DrawDevice(aa, kSyncVertexBytes, kSyncElementBytes);
   ResetFrameState();
 }
 
 }  // namespace
 
-bool WriteInterfaceBytes(int32_t offset, const void* data, int32_t size) {
+int32_t LiveInterfaceMemblock() {
   FrameState& p = State().frame;
-  if (!Context() || offset < 0 || size < 0) return false;
-  const int32_t block = p.interface_memblock;
-  uint8_t* bytes = HostMemblockBytes(block, static_cast<int64_t>(offset) + size);
-  if (!bytes) {
-    if (!p.interface_block_reported)
-      QEL_LOG(InterfaceMemblockMissing, block);
-    p.interface_block_reported = true;
-    return false;
+  if (!Context()) return p.interface_memblock;
+  if (HostMemblockBytes(p.interface_memblock, kInterfaceMemblockSize)) return p.interface_memblock;
+  // The script deleted the block or put a smaller one under its id (a block of its own now,
+  // left alone): results go to a new block rather than nowhere.
+  const int32_t made = HostCommands().CREATEMEMBLOCK_L_L(kInterfaceMemblockSize);
+  if (made > 0 && HostMemblockBytes(made, kInterfaceMemblockSize)) {
+    QEL_LOG(InterfaceMemblockRemade, p.interface_memblock, made);
+    p.interface_memblock = made;
+    p.interface_block_reported = false;
+    return made;
   }
-  p.interface_block_reported = false;
+  if (!p.interface_block_reported) QEL_LOG(InterfaceMemblockMissing, p.interface_memblock);
+  p.interface_block_reported = true;
+  return p.interface_memblock;
+}
+
+bool WriteInterfaceBytes(int32_t offset, const void* data, int32_t size) {
+  if (!Context() || offset < 0 || size < 0 || static_cast<int64_t>(offset) + size > kInterfaceMemblockSize)
+    return false;
+  uint8_t* bytes = HostMemblockBytes(LiveInterfaceMemblock(), static_cast<int64_t>(offset) + size);
+  if (!bytes) return false;
   std::memcpy(bytes + offset, data, static_cast<size_t>(size));
   return true;
 }
@@ -143,4 +154,4 @@ int32_t GetQelRenderImage() { return Device().render_image; }
 
 int32_t GetQelRenderSprite() { return Device().sprite; }
 
-int32_t GetMemblockInterface() { return State().frame.interface_memblock; }
+int32_t GetMemblockInterface() { return LiveInterfaceMemblock(); }

@@ -28,6 +28,9 @@
     "the host does not provide %u command(s); their use answers neutrally: %s")                         \
   X(InterfaceMemblockMissing, kLogError, kSourcePlugin,                                                 \
     "interface memblock %d is missing or too small; results are not written.")                          \
+  /* [SECTION] interface memblock */                                                                    \
+  X(InterfaceMemblockRemade, kLogWarn, kSourcePlugin,                                                   \
+    "interface memblock %d was deleted or is too small; results go to the new interface memblock %d.")  \
   /* [SECTION] device */                                                                                \
   X(LogFileLocation, kLogInfo, kSourceDevice, "log file is set to '%s'")                                \
   X(NuklearVersion, kLogInfo, kSourceDevice, "running nuklear ui V:%s")                                 \
@@ -137,6 +140,9 @@
   X(WindowWithoutFont, kLogError, kSourcePlugin, "window '%s' cannot be drawn: there is no font.")      \
   /* [SECTION] canvas */                                                                                \
   X(CanvasFontMissing, kLogError, kSourcePlugin, "font name '%s' does not exists.")                     \
+  /* [SECTION] window pairing */                                                                        \
+  X(WindowNotEnded, kLogError, kSourcePlugin,                                                           \
+    "window '%s' was not ended before the frame was drawn; it is ended now.")                           \
   /* [SECTION] style properties */                                                                      \
   X(StyleUnknownWidget, kLogError, kSourceStyle, "'%s' is not a known widget.")                         \
   X(StylePropertyValueNotValid, kLogWarn, kSourceStyle, "property value '%s' of property name '%s' not valid.") \

@@ -44,7 +44,7 @@ struct FrameState {
   std::string log_path = "nuklear.log";   // where the next Init1 opens the log
   std::string open_log_path;              // the path logger 0 writes to, empty when none is open
   int32_t interface_memblock = 0;         // 2048-byte block for results of several values
-  bool interface_block_reported = false;  // its loss is logged once until it is usable again
+  bool interface_block_reported = false;  // a failed remake is logged once until one succeeds
   struct nk_image placeholder{};          // what a failed image lookup shows
 };
 
@@ -108,9 +108,13 @@ inline nk_context* WidgetContext() {
 
 inline constexpr int32_t kInterfaceMemblockSize = 2048;
 
-// Writes `size` bytes at `offset` of the interface memblock, looked up afresh on every write
-// (the script may delete or recreate it); false (nothing written) when the block is missing
-// or too small.
+// The interface memblock's id, checked at each use: when the script has deleted the block
+// or put a smaller one under its id, a new block is made (one WARN) and its id returned.
+// Before start-up, and when the host makes no block, the id held (its loss told once).
+int32_t LiveInterfaceMemblock();
+
+// Writes `size` bytes at `offset` of the interface memblock (LiveInterfaceMemblock); false
+// (nothing written) when there is no block or the bytes lie beyond its 2048.
 bool WriteInterfaceBytes(int32_t offset, const void* data, int32_t size);
 
 }  // namespace qel

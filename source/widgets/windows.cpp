@@ -84,9 +84,62 @@ void SettleGoneWindow(nk_context* ctx, nk_window* window) {
   ctx->active = shown;
 }
 
+// The changes waiting for `window`, when it is the window being filled (a popup's window
+// is filled inside it); null when the change can be made at once.
+DeferredWindowChanges* DeferredFor(nk_context* ctx, nk_window* window) {
+  if (!window || !ctx->current || RootOf(ctx->current) != window) return nullptr;
+  DeferredWindowChanges& deferred = State().windows.deferred;
+  if (deferred.window != window) deferred = DeferredWindowChanges{window};
+  return &deferred;
+}
+
+void ApplyDeferredChanges(nk_window* window) {
+  DeferredWindowChanges& deferred = State().windows.deferred;
+  if (deferred.window != window) return;
+  if (deferred.show == 0) window->flags |= NK_WINDOW_HIDDEN;
+  if (deferred.show == 1) window->flags &= ~static_cast<nk_flags>(NK_WINDOW_HIDDEN);
+  if (deferred.collapse == 0) window->flags |= NK_WINDOW_MINIMIZED;
+  if (deferred.collapse == 1) window->flags &= ~static_cast<nk_flags>(NK_WINDOW_MINIMIZED);
+  if (deferred.move) {
+    window->bounds.x = deferred.x;
+    window->bounds.y = deferred.y;
+  }
+  if (deferred.resize) {
+    window->bounds.w = deferred.w;
+    window->bounds.h = deferred.h;
+  }
+  deferred = DeferredWindowChanges{};
+}
+
+// WindowEnd's work: release a button held off screen, end the current window's panel, and
+// apply what waited for it.
+void EndCurrentWindow(nk_context* ctx) {
+  HostCommandTable& host = HostCommands();
+  ReleaseLeftButtonOffScreen(ctx, static_cast<float>(host.GETVIRTUALWIDTH_L_0()),
+                             static_cast<float>(host.GETVIRTUALHEIGHT_L_0()));
+  if (!ctx->current) return;
+  EndOpenSubPanels(ctx);
+  nk_window* window = ctx->current;
+  // Nuklear's close button only hides the window, on its panel while it is being filled;
+  // for the windows after it, a window closed by its button is closed all the same.
+  const nk_panel* panel = window->layout;
+  const bool closed_by_button = panel && panel->type == NK_PANEL_WINDOW && (panel->flags & NK_WINDOW_HIDDEN) &&
+                                !(window->flags & NK_WINDOW_HIDDEN);
+  nk_end(ctx);
+  ApplyDeferredChanges(window);
+  if ((window->flags & NK_WINDOW_CLOSED) || closed_by_button) Windows().frame.extra_flags = NK_WINDOW_NO_INPUT;
+  SettleGoneWindow(ctx, window);
+}
+
 }  // namespace
 
 WindowsState& Windows() { return State().windows; }
+
+void EndWindowLeftOpen(nk_context* ctx) {
+  if (!ctx || !ctx->current) return;
+  QEL_LOG(WindowNotEnded, RootOf(ctx->current)->name_string);
+  EndCurrentWindow(ctx);
+}
 
 // [SECTION] stored handles
 
@@ -203,7 +256,7 @@ namespace {
 int32_t BeginWindow(const char* name, const char* title, struct nk_rect bounds, int32_t flags) {
   nk_context* ctx = Context();
   if (!ctx) return 0;
-  if (ctx->current) return 0;  // windows do not nest
+  EndWindowLeftOpen(ctx);  // windows do not nest
   EnsureStyleFont();
   if (!ctx->style.font) {
     QEL_LOG(WindowWithoutFont, TextOrEmpty(name));
@@ -264,22 +317,7 @@ int32_t WindowBeginTitled(const char* name, const char* title, float x, float y,
 
 void WindowEnd() {
   nk_context* ctx = Context();
-  if (!ctx) return;
-  HostCommandTable& host = HostCommands();
-  ReleaseLeftButtonOffScreen(ctx, static_cast<float>(host.GETVIRTUALWIDTH_L_0()),
-                             static_cast<float>(host.GETVIRTUALHEIGHT_L_0()));
-  // Groups and popups the script left open end first.
-  EndOpenSubPanels(ctx);
-  nk_window* window = ctx->current;
-  if (!window) return;
-  // Nuklear's close button only hides the window, on its panel while it is being filled;
-  // for the windows after it, a window closed by its button is closed all the same.
-  const nk_panel* panel = window->layout;
-  const bool closed_by_button = panel && panel->type == NK_PANEL_WINDOW && (panel->flags & NK_WINDOW_HIDDEN) &&
-                                !(window->flags & NK_WINDOW_HIDDEN);
-  nk_end(ctx);
-  if ((window->flags & NK_WINDOW_CLOSED) || closed_by_button) Windows().frame.extra_flags = NK_WINDOW_NO_INPUT;
-  SettleGoneWindow(ctx, window);
+  if (ctx) EndCurrentWindow(ctx);
 }
 
 // [SECTION] queries of the current window
@@ -416,7 +454,12 @@ void WindowClose(const char* name) {
 
 void WindowCollapse(const char* name, int32_t state) {
   nk_context* ctx = Context();
-  if (ctx) nk_window_collapse(ctx, TextOrEmpty(name), state == 0 ? NK_MINIMIZED : NK_MAXIMIZED);
+  if (!ctx) return;
+  if (DeferredWindowChanges* later = DeferredFor(ctx, nk_window_find(ctx, TextOrEmpty(name)))) {
+    later->collapse = state == 0 ? 0 : 1;
+    return;
+  }
+  nk_window_collapse(ctx, TextOrEmpty(name), state == 0 ? NK_MINIMIZED : NK_MAXIMIZED);
 }
 
 void WindowCollapseIf(const char* name, int32_t state, int32_t cond) {
@@ -426,6 +469,10 @@ void WindowCollapseIf(const char* name, int32_t state, int32_t cond) {
 void WindowShow(const char* name, int32_t state) {
   nk_context* ctx = Context();
   if (!ctx) return;
+  if (DeferredWindowChanges* later = DeferredFor(ctx, nk_window_find(ctx, TextOrEmpty(name)))) {
+    later->show = state == 0 ? 0 : 1;
+    return;
+  }
   nk_window_show(ctx, TextOrEmpty(name), state == 0 ? NK_HIDDEN : NK_SHOWN);
   SettleGoneWindow(ctx, nk_window_find(ctx, TextOrEmpty(name)));
 }
@@ -438,17 +485,39 @@ void WindowSetBounds(const char* name, float x, float y, float w, float h) {
   nk_context* ctx = Context();
   if (!ctx) return;
   nk_window* window = nk_window_find(ctx, TextOrEmpty(name));
+  if (DeferredWindowChanges* later = DeferredFor(ctx, window)) {
+    later->move = later->resize = true;
+    later->x = x;
+    later->y = y;
+    later->w = w;
+    later->h = h;
+    return;
+  }
   if (window) window->bounds = nk_rect(x, y, w, h);
 }
 
 void WindowSetPosition(const char* name, float x, float y) {
   nk_context* ctx = Context();
-  if (ctx) nk_window_set_position(ctx, TextOrEmpty(name), nk_vec2(x, y));
+  if (!ctx) return;
+  if (DeferredWindowChanges* later = DeferredFor(ctx, nk_window_find(ctx, TextOrEmpty(name)))) {
+    later->move = true;
+    later->x = x;
+    later->y = y;
+    return;
+  }
+  nk_window_set_position(ctx, TextOrEmpty(name), nk_vec2(x, y));
 }
 
 void WindowSetSize(const char* name, float w, float h) {
   nk_context* ctx = Context();
-  if (ctx) nk_window_set_size(ctx, TextOrEmpty(name), nk_vec2(w, h));
+  if (!ctx) return;
+  if (DeferredWindowChanges* later = DeferredFor(ctx, nk_window_find(ctx, TextOrEmpty(name)))) {
+    later->resize = true;
+    later->w = w;
+    later->h = h;
+    return;
+  }
+  nk_window_set_size(ctx, TextOrEmpty(name), nk_vec2(w, h));
 }
 
 void WindowSetFocus(const char* name) {

@@ -55,8 +55,22 @@ class StoredHandleTable {
   StoredHandle entries_[kStoredHandleCount];
 };
 
+// By-name changes asked for the window being filled. Nuklear finishes a window's panel only
+// while the window is shown, and the panel's end writes the panel's flags over the window's:
+// hiding it mid-window would leave its command buffer unfinished (and its panel unfreed),
+// collapsing it would be lost. So such changes wait until WindowEnd has ended the panel.
+struct DeferredWindowChanges {
+  nk_window* window = nullptr;  // the window they are for; null when none waits
+  int8_t show = -1;             // -1 no change, 0 hide, 1 show
+  int8_t collapse = -1;         // -1 no change, 0 collapse, 1 expand
+  bool move = false;
+  bool resize = false;
+  float x = 0.0f, y = 0.0f, w = 0.0f, h = 0.0f;
+};
+
 struct WindowsState {
   StoredHandleTable stored;
+  DeferredWindowChanges deferred;
   // Each time WindowBegin makes a new window, the window object's address gets a new life
   // number, so an entry of an earlier window at the same address is told apart.
   std::unordered_map<const nk_window*, uint32_t> lives;
@@ -82,5 +96,10 @@ nk_panel* CurrentPanel(nk_context* ctx);
 // Releases a left button that is held with no press this frame while the pointer is
 // outside the virtual screen (0, 0)-(width, height), edges inside. WindowEnd runs it.
 void ReleaseLeftButtonOffScreen(nk_context* ctx, float virtual_width, float virtual_height);
+
+// Ends a window the script left open (a begin without its WindowEnd), with one ERROR naming
+// it; the frame's drawing and the next WindowBegin call it, since windows do not nest and an
+// open window's commands are unfinished. Nothing happens when no window is open.
+void EndWindowLeftOpen(nk_context* ctx);
 
 }  // namespace qel

@@ -204,9 +204,11 @@ TEST_F(Lifecycle, LogLocationTakesEffectAtTheNextInit) {
   EXPECT_FALSE(LogHas(LogText(msg::ImageSlotBeyondLast, 3000000, 1048575)));
 }
 
-TEST_F(Lifecycle, ResultsFollowTheInterfaceMemblockWhenTheScriptReplacesIt) {
+// A script that deletes the interface memblock, or puts a smaller block of its own under
+// its id, gets its results in a new block (one WARN each time), never written nowhere.
+TEST_F(Lifecycle, ResultsGoToANewInterfaceMemblockWhenTheScriptDeletesOrReplacesIt) {
+  constexpr int32_t kInterfaceBytes = 2048;
   Start(1);
-  const int32_t block = api().GetMemblockInterface();
   auto* delete_block = HostCommand<void(int32_t)>("DELETEMEMBLOCK_0_L");
   auto* create_block_at = HostCommand<void(int32_t, int32_t)>("CREATEMEMBLOCK_0_L_L");
   auto bounds = [&] {
@@ -217,27 +219,40 @@ TEST_F(Lifecycle, ResultsFollowTheInterfaceMemblockWhenTheScriptReplacesIt) {
     });
     return answer;
   };
-  const std::string missing = LogLevelAndText(msg::InterfaceMemblockMissing, block);
+  struct Loss {
+    const char* what;
+    int32_t replacement_size;  // 0: deleted and not replaced
+  };
+  const Loss losses[] = {{"deleted", 0}, {"replaced by a smaller block", 8}, {"deleted again", 0},
+                         {"replaced by a block one byte short", kInterfaceBytes - 1}};
+  int warnings = 0;
+  for (const Loss& loss : losses) {
+    SCOPED_TRACE(loss.what);
+    const int32_t old_block = api().GetMemblockInterface();
+    delete_block(old_block);
+    if (loss.replacement_size) create_block_at(old_block, loss.replacement_size);
 
-  delete_block(block);
-  EXPECT_EQ(bounds(), block);  // nothing written, nothing read through a stale pointer
-  EXPECT_EQ(bounds(), block);
-  EXPECT_EQ(LogCount(missing), 1);
-
-  create_block_at(block, 8);  // too small for four floats: still nothing written
-  EXPECT_EQ(bounds(), block);
-  EXPECT_EQ(host().MemblockSize(block), 8);
-  for (int i = 0; i < 8; ++i) EXPECT_EQ(InterfaceBytes()[i], 0) << i;
-  EXPECT_EQ(LogCount(missing), 1);
-
-  delete_block(block);
-  create_block_at(block, 16);  // large enough again: written, and a later loss is told again
-  bounds();
-  EXPECT_EQ(InterfaceFloat(0), 10.0f);
-  EXPECT_EQ(InterfaceFloat(3), 100.0f);
-  delete_block(block);
-  bounds();
-  EXPECT_EQ(LogCount(missing), 2);
+    const int32_t answer = bounds();
+    EXPECT_NE(answer, old_block);
+    EXPECT_EQ(answer, api().GetMemblockInterface());
+    EXPECT_EQ(host().MemblockSize(answer), kInterfaceBytes);
+    EXPECT_EQ(InterfaceFloat(0), 10.0f);
+    EXPECT_EQ(InterfaceFloat(3), 100.0f);
+    EXPECT_EQ(LogCount(LogLevelAndText(msg::InterfaceMemblockRemade, old_block, answer)), 1);
+    EXPECT_EQ(LogCount(msg::InterfaceMemblockRemade), ++warnings);
+    if (loss.replacement_size) {  // the script's own block is left as it made it
+      EXPECT_EQ(host().MemblockSize(old_block), loss.replacement_size);
+      for (int i = 0; i < 8; ++i) EXPECT_EQ(host().MemblockData(old_block)[i], 0) << i;
+    }
+    // The new block stays: the next results go there with no new warning.
+    EXPECT_EQ(bounds(), answer);
+    EXPECT_EQ(LogCount(msg::InterfaceMemblockRemade), warnings);
+  }
+  // Asking for the block's id after a loss gives a live block too.
+  delete_block(api().GetMemblockInterface());
+  const int32_t asked = api().GetMemblockInterface();
+  EXPECT_EQ(host().MemblockSize(asked), kInterfaceBytes);
+  EXPECT_EQ(LogCount(msg::InterfaceMemblockMissing), 0);
 }
 
 TEST_F(Lifecycle, FixedModeShowsTheSpriteAndSwitchingBackHidesIt) {
