@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "device/command_list_check.h"
 #include "device/render_device.h"
 #include "frame/exports.h"
 #include "frame/host_commands.h"
@@ -76,8 +77,14 @@ struct nk_image MakePlaceholderImage() {
 }
 
 void EndFrame(nk_anti_aliasing aa) {
-  EndWindowLeftOpen(Context());  // an open window's commands are unfinished
-  DrawDevice(aa, kSyncVertexBytes, kSyncElementBytes);
+  nk_context* ctx = Context();
+  EndWindowLeftOpen(ctx);  // an open window's commands are unfinished
+  if (CommandListEnds(ctx)) {
+    DrawDevice(aa, kSyncVertexBytes, kSyncElementBytes);
+  } else {
+    QEL_LOG(FrameCommandsLoop);
+    nk_clear(ctx);  // the frame is dropped, not drawn for ever
+  }
   ResetFrameState();
 }
 

@@ -141,6 +141,8 @@
   /* [SECTION] canvas */                                                                                \
   X(CanvasFontMissing, kLogError, kSourcePlugin, "font name '%s' does not exists.")                     \
   /* [SECTION] window pairing */                                                                        \
+  X(FrameCommandsLoop, kLogError, kSourceDevice,                                                        \
+    "the frame's commands link back on themselves; the frame is not drawn.")                          \
   X(WindowNotEnded, kLogError, kSourcePlugin,                                                           \
     "window '%s' was not ended before the frame was drawn; it is ended now.")                           \
   /* [SECTION] style properties */                                                                      \
