@@ -85,8 +85,9 @@ void DemoFrame(qel::Host& host, int frame) {
       host.Sync();  // a plug-in without Sync still gets its frames presented
     return;
   }
+  if (scripted && page->input) page->input(host, frame);
   exports.HandleInput0();
   exports.StyleSetFont("default");
-  page->frame(exports, scripted ? &host : nullptr, frame);
+  page->frame(exports, frame);
   exports.Sync();
 }

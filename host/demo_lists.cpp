@@ -114,16 +114,14 @@ void TreesWindow(const qel::ExportTable& x) {
 }
 
 // A click on the colour combo's header (row three of the lists window) late in the run.
-void Pointer(qel::Host* input, int frame) {
-  if (!input) return;
-  if (frame == 90) input->MoveMouse(300, 146);
-  if (frame == 91) input->MouseDown(0);
-  if (frame == 92) input->MouseUp(0);
-  if (frame == 100) input->MoveMouse(300, 200);
+void Pointer(qel::Host& input, int frame) {
+  if (frame == 90) input.MoveMouse(300, 146);
+  if (frame == 91) input.MouseDown(0);
+  if (frame == 92) input.MouseUp(0);
+  if (frame == 100) input.MoveMouse(300, 200);
 }
 
-void Frame(const qel::ExportTable& x, qel::Host* input, int frame) {
-  Pointer(input, frame);
+void Frame(const qel::ExportTable& x, int) {
   ListsWindow(x);
   TreesWindow(x);
 }
@@ -131,6 +129,6 @@ void Frame(const qel::ExportTable& x, qel::Host* input, int frame) {
 }  // namespace
 
 const DemoPage& ListsDemoPage() {
-  static const DemoPage page{"lists", nullptr, Frame};
+  static const DemoPage page{"lists", nullptr, Frame, Pointer};
   return page;
 }

@@ -149,7 +149,7 @@ void Start(const qel::ExportTable&, qel::Host& host) {
   host.MoveMouse(130, 266);  // headless, the pointer rests on "Play"; a real window's mouse takes over
 }
 
-void Frame(const qel::ExportTable& x, qel::Host*, int) {
+void Frame(const qel::ExportTable& x, int) {
   MainWindow(x);
   InventoryWindow(x);
   SymbolsWindow(x);
@@ -160,6 +160,6 @@ void Frame(const qel::ExportTable& x, qel::Host*, int) {
 }  // namespace
 
 const DemoPage& MainDemoPage() {
-  static const DemoPage page{"main", Start, Frame};
+  static const DemoPage page{"main", Start, Frame, nullptr};
   return page;
 }

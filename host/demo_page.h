@@ -9,13 +9,14 @@
 
 // A page of the demo: a set of windows played as a script plays them. `start` runs once after
 // the plug-in, its fonts and its images are loaded (may be null); `frame` describes every
-// window once a frame, before the demo's Sync. `input` is the host to drive with scripted
-// input, so that headless screenshots show menus and popups open; it is null when a real
-// window's input is live.
+// window once a frame, between the plug-in's input and its Sync. `input` (may be null) drives
+// the host's scripted input before the plug-in reads it, so that headless screenshots show
+// menus and popups open; it is not called when a real window's input is live.
 struct DemoPage {
   const char* name;
   void (*start)(const qel::ExportTable& x, qel::Host& host);
-  void (*frame)(const qel::ExportTable& x, qel::Host* input, int frame);
+  void (*frame)(const qel::ExportTable& x, int frame);
+  void (*input)(qel::Host& host, int frame);
 };
 
 // One function per page file.

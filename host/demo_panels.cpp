@@ -116,33 +116,31 @@ void CanvasWindow(const qel::ExportTable& x) {
 
 // Frames 1-40 focus and scroll the group and open the popup; 41-80 close it and rest on
 // the slider, whose tooltip shows; 81-120 open the contextual menu with a right click.
-void Pointer(qel::Host* input, int frame) {
-  if (!input) return;
+void Pointer(qel::Host& input, int frame) {
   switch (frame) {
-    case 3: input->MoveMouse(200, 250); break;
-    case 4: input->MouseDown(0); break;
-    case 5: input->MouseUp(0); break;
-    case 7: input->Wheel(-2); break;
-    case 10: input->MoveMouse(200, 90); break;
-    case 11: input->MouseDown(0); break;
-    case 12: input->MouseUp(0); break;
-    case 45: input->MoveMouse(180, 250); break;
-    case 46: input->MouseDown(0); break;
-    case 47: input->MouseUp(0); break;
-    case 50: input->MoveMouse(420, 260); break;
-    case 51: input->MouseDown(0); break;
-    case 52: input->MouseUp(0); break;
-    case 55: input->MoveMouse(600, 90); break;
-    case 85: input->MoveMouse(420, 260); break;
-    case 86: input->MouseDown(1); break;
-    case 87: input->MouseUp(1); break;
-    case 95: input->MoveMouse(470, 305); break;
+    case 13: input.MoveMouse(200, 250); break;
+    case 14: input.MouseDown(0); break;
+    case 15: input.MouseUp(0); break;
+    case 17: input.Wheel(-2); break;
+    case 20: input.MoveMouse(200, 90); break;
+    case 21: input.MouseDown(0); break;
+    case 22: input.MouseUp(0); break;
+    case 45: input.MoveMouse(190, 227); break;
+    case 46: input.MouseDown(0); break;
+    case 47: input.MouseUp(0); break;
+    case 50: input.MoveMouse(420, 260); break;
+    case 51: input.MouseDown(0); break;
+    case 52: input.MouseUp(0); break;
+    case 55: input.MoveMouse(600, 90); break;
+    case 85: input.MoveMouse(420, 260); break;
+    case 86: input.MouseDown(1); break;
+    case 87: input.MouseUp(1); break;
+    case 95: input.MoveMouse(470, 305); break;
     default: break;
   }
 }
 
-void Frame(const qel::ExportTable& x, qel::Host* input, int frame) {
-  Pointer(input, frame);
+void Frame(const qel::ExportTable& x, int) {
   GroupWindow(x);
   TooltipsWindow(x);
   CanvasWindow(x);
@@ -151,6 +149,6 @@ void Frame(const qel::ExportTable& x, qel::Host* input, int frame) {
 }  // namespace
 
 const DemoPage& PanelsDemoPage() {
-  static const DemoPage page{"panels", nullptr, Frame};
+  static const DemoPage page{"panels", nullptr, Frame, Pointer};
   return page;
 }

@@ -34,7 +34,7 @@ void CursorWindow(const qel::ExportTable& x) {
   x.WindowEnd();
 }
 
-void Frame(const qel::ExportTable& x, qel::Host*, int) {
+void Frame(const qel::ExportTable& x, int) {
   StyleBlockDemoWindow(x, state.block, 40, 40);
   CursorWindow(x);
   if (state.drawn_cursor)
@@ -46,6 +46,6 @@ void Frame(const qel::ExportTable& x, qel::Host*, int) {
 }  // namespace
 
 const DemoPage& StylesDemoPage() {
-  static const DemoPage page{"styles", Start, Frame};
+  static const DemoPage page{"styles", Start, Frame, nullptr};
   return page;
 }

@@ -107,16 +107,14 @@ void ColourWindow(const qel::ExportTable& x) {
 }
 
 // Holds the Level spinner's plus button from frame 20 to 50: it repeats while held.
-void Pointer(qel::Host* input, int frame) {
-  if (!input) return;
-  if (frame == 19) input->MoveMouse(459, 403);
-  if (frame == 20) input->MouseDown(0);
-  if (frame == 50) input->MouseUp(0);
-  if (frame == 52) input->MoveMouse(860, 600);
+void Pointer(qel::Host& input, int frame) {
+  if (frame == 19) input.MoveMouse(459, 375);
+  if (frame == 20) input.MouseDown(0);
+  if (frame == 50) input.MouseUp(0);
+  if (frame == 52) input.MoveMouse(860, 600);
 }
 
-void Frame(const qel::ExportTable& x, qel::Host* input, int frame) {
-  Pointer(input, frame);
+void Frame(const qel::ExportTable& x, int) {
   ValuesWindow(x);
   ColourWindow(x);
 }
@@ -124,6 +122,6 @@ void Frame(const qel::ExportTable& x, qel::Host* input, int frame) {
 }  // namespace
 
 const DemoPage& ValuesDemoPage() {
-  static const DemoPage page{"values", nullptr, Frame};
+  static const DemoPage page{"values", nullptr, Frame, Pointer};
   return page;
 }
