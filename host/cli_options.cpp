@@ -29,7 +29,8 @@ const char* CliUsage() {
          "  --visible              open a real window fed by real input and the real clock\n"
          "  --width W --height H   framebuffer size (default 1024x768)\n"
          "  --media DIR            the media folder (default .)\n"
-         "  --demo NAME            the demo to play\n"
+         "  --demo NAME            the demo page to play (default: main)\n"
+         "  --list-demos           print the names of the demo pages, one a line\n"
          "  --help                 this text\n";
 }
 
@@ -38,6 +39,10 @@ bool ParseCliOptions(int argc, const char* const* argv, CliOptions& options, std
     const std::string flag = argv[i];
     if (flag == "--help" || flag == "-h") {
       options.help = true;
+      continue;
+    }
+    if (flag == "--list-demos") {
+      options.list_demos = true;
       continue;
     }
     if (flag == "--visible") {
@@ -68,7 +73,7 @@ bool ParseCliOptions(int argc, const char* const* argv, CliOptions& options, std
       return false;
     }
   }
-  if (!options.help && options.plugin.empty()) {
+  if (!options.help && !options.list_demos && options.plugin.empty()) {
     error = "--plugin PATH is required";
     return false;
   }

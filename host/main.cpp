@@ -34,6 +34,10 @@ int main(int argc, char** argv) {
     std::fputs(qel::CliUsage(), stdout);
     return 0;
   }
+  if (options.list_demos) {
+    for (const std::string& name : DemoNames()) std::printf("%s\n", name.c_str());
+    return 0;
+  }
   if (!options.screenshot_dir.empty()) {
     std::error_code made;
     std::filesystem::create_directories(options.screenshot_dir, made);
@@ -60,7 +64,7 @@ int main(int argc, char** argv) {
   if (!host.LoadPlugin(options.plugin)) return 1;
 
   const int frames = options.frames > 0 ? options.frames : options.visible ? -1 : kDefaultFrames;
-  DemoStart(host);
+  DemoStart(host, !options.visible);
   int frame = 0;
   bool written = true;
   while ((frames < 0 || frame < frames) && !host.WindowShouldClose()) {

@@ -188,6 +188,9 @@ void StyleCombo(const Theme& t, nk_style_combo& c) {
   c.normal = c.hover = c.active = t.Item(kThemeCombo);
   c.border_color = t(kThemeBorder);
   c.label_normal = c.label_hover = c.label_active = t(kThemeWidgetText);
+  // The library's style leaves the header symbol's colours at zero (transparent), which hid
+  // the symbol of every symbol combo header.
+  c.symbol_normal = c.symbol_hover = c.symbol_active = t(kThemeWidgetText);
   StyleInnerButton(t, c.button, kThemeCombo, kThemeTransparent);
   c.button.padding = nk_vec2(4, 4);
   c.sym_normal = c.sym_hover = c.sym_active = NK_SYMBOL_TRIANGLE_DOWN_FROM_BAR;

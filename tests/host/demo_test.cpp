@@ -2,8 +2,10 @@
 // headless and its last frame is written and shows the interface.
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "host_fixture.h"
 
@@ -34,6 +36,39 @@ TEST_F(Demo, PlaysWithTheRealPlugInAndWritesADrawnFrame) {
   for (int y = 0; y < shot.height; y += 2)
     for (int x = 0; x < shot.width; x += 2) colours.insert(shot.At(x, y));
   EXPECT_GT(colours.size(), 200u);
+#else
+  GTEST_SKIP() << "built without the plug-in";
+#endif
+}
+
+// Every page the program lists plays to the end of its scripted input and draws far more
+// than an empty screen; an unknown page is refused.
+TEST_F(Demo, EveryListedPagePlaysAndDraws) {
+#if defined(QEL_PLUGIN_PATH) && defined(QEL_DEMO_MEDIA)
+  const std::string names_path = Root() + "/names.txt";
+  ASSERT_EQ(std::system((std::string(QEL_HOST_PROGRAM) + " --list-demos >" + names_path).c_str()), 0);
+  std::ifstream names(names_path);
+  std::vector<std::string> pages;
+  for (std::string line; std::getline(names, line);) pages.push_back(line);
+  ASSERT_GE(pages.size(), 5u);
+  EXPECT_EQ(pages.front(), "main");
+  for (const std::string& page : pages) {
+    const std::string out = Root() + "/" + page;
+    const std::string command = std::string(QEL_HOST_PROGRAM) + " --plugin " + QEL_PLUGIN_PATH + " --media " +
+                                QEL_DEMO_MEDIA + " --demo " + page + " --frames 100 --screenshot-dir " + out + " 2>" +
+                                Root() + "/stderr.txt";
+    ASSERT_EQ(std::system(command.c_str()), 0) << page;
+    const std::string shot_path = out + "/frame_00100.png";
+    ASSERT_TRUE(std::filesystem::exists(shot_path)) << page;
+    const int32_t image = Command<int32_t(const char*)>("LOADIMAGE_L_S")(("raw:" + shot_path).c_str());
+    const Pixels shot = host().ImagePixels(image);
+    std::set<uint32_t> colours;
+    for (int y = 0; y < shot.height; y += 2)
+      for (int x = 0; x < shot.width; x += 2) colours.insert(shot.At(x, y));
+    EXPECT_GT(colours.size(), 30u) << page;  // an empty frame has one colour
+  }
+  const std::string unknown = std::string(QEL_HOST_PROGRAM) + " --plugin " + QEL_PLUGIN_PATH + " --demo nosuchpage 2>/dev/null";
+  EXPECT_NE(std::system(unknown.c_str()), 0);
 #else
   GTEST_SKIP() << "built without the plug-in";
 #endif

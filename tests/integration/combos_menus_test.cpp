@@ -413,6 +413,7 @@ TEST_F(CombosMenus, EveryComboKindDrawsWhatItShows) {
     EXPECT_LE(box.bottom, cell_.y + cell_.h) << c.name;
   }
   // Text and symbol headers draw something beyond their empty forms.
+  constexpr int32_t kSolidRect = 5;
   struct Pair {
     const char* name;
     std::function<void()> with, without;
@@ -421,6 +422,12 @@ TEST_F(CombosMenus, EveryComboKindDrawsWhatItShows) {
       {"label", [&] { api().ComboBeginLabel("WWWW", 100, 100); }, [&] { api().ComboBeginLabel("", 100, 100); }},
       {"separator", [&] { api().ComboSeparator("WWWW|b", '|', 0, 2, 20, 100, 100); },
        [&] { api().ComboSeparator("WWWW|b", '|', 5, 2, 20, 100, 100); }},
+      // The header's own symbol, against the empty symbol: the built-in theme must give it a colour.
+      {"symbol", [&] { api().ComboBeginSymbol(kSolidRect, 100, 100); }, [&] { api().ComboBeginSymbol(0, 100, 100); }},
+      {"symbol label", [&] { api().ComboBeginSymbolLabel("Pick", kSolidRect, 100, 100); },
+       [&] { api().ComboBeginSymbolLabel("Pick", 0, 100, 100); }},
+      {"symbol text", [&] { api().ComboBeginSymbolText("Picked", 4, kSolidRect, 100, 100); },
+       [&] { api().ComboBeginSymbolText("Picked", 4, 0, 100, 100); }},
   };
   for (const Pair& p : pairs) {
     Draw(p.with);
