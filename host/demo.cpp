@@ -1,6 +1,7 @@
 #include "demo.h"
 
 #include "bitmap_font_maker.h"
+#include "demo_themes.h"
 #include "frame/export_table.h"
 
 #include <cstdint>
@@ -296,7 +297,7 @@ void LoadFonts() {
 
 bool DemoSelect(const std::string& name) {
   demo_name = name;
-  return name.empty() || name == "default" || name == "lists";
+  return name.empty() || name == "default" || name == "lists" || name == "themes";
 }
 
 void DemoStart(qel::Host& host) {
@@ -314,7 +315,7 @@ void DemoStart(qel::Host& host) {
   host.MoveMouse(130, 266);  // headless, the pointer rests on "Play"; a real window's mouse takes over
 }
 
-void DemoFrame(qel::Host& host, int /*frame*/) {
+void DemoFrame(qel::Host& host, int frame) {
   if (!complete) {
     if (exports.HandleInput0) exports.HandleInput0();
     if (exports.Sync)
@@ -325,6 +326,11 @@ void DemoFrame(qel::Host& host, int /*frame*/) {
   }
   exports.HandleInput0();
   exports.StyleSetFont("default");
+  if (demo_name == "themes") {
+    DemoThemesFrame(exports, frame);
+    exports.Sync();
+    return;
+  }
   if (demo_name == "lists") {
     ListsWindow();
     TreesWindow();
