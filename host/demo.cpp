@@ -21,7 +21,8 @@ bool scripted = true;
 
 // Every page, in the order the demo script plays them.
 std::vector<const DemoPage*> Pages() {
-  return {&MainDemoPage(), &ValuesDemoPage(), &ListsDemoPage(), &PanelsDemoPage(), &StylesDemoPage()};
+  return {&MainDemoPage(), &ValuesDemoPage(), &ListsDemoPage(), &PanelsDemoPage(), &StylesDemoPage(),
+          &ThemesDemoPage()};
 }
 
 void LoadImages() {

@@ -25,6 +25,7 @@ const DemoPage& ValuesDemoPage();
 const DemoPage& ListsDemoPage();
 const DemoPage& PanelsDemoPage();
 const DemoPage& StylesDemoPage();
+const DemoPage& ThemesDemoPage();
 
 namespace demo {
 
