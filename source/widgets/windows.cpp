@@ -265,9 +265,8 @@ int32_t WindowBeginTitled(const char* name, const char* title, float x, float y,
 void WindowEnd() {
   nk_context* ctx = Context();
   if (!ctx) return;
-  HostCommandTable& host = HostCommands();
-  ReleaseLeftButtonOffScreen(ctx, static_cast<float>(host.GETVIRTUALWIDTH_L_0()),
-                             static_cast<float>(host.GETVIRTUALHEIGHT_L_0()));
+  const HostSize screen = FrameVirtualSize();
+  ReleaseLeftButtonOffScreen(ctx, static_cast<float>(screen.width), static_cast<float>(screen.height));
   // Groups and popups the script left open end first.
   EndOpenSubPanels(ctx);
   nk_window* window = ctx->current;
