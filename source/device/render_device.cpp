@@ -206,13 +206,16 @@ nk_anti_aliasing SettleTarget(RenderDevice& d, nk_anti_aliasing requested) {
       d.target_height = host.GETIMAGEHEIGHT_F_L(d.render_image);
       host.SETSPRITEVISIBLE_0_L_L(d.sprite, 1);
     }
-    const float virtual_width = static_cast<float>(host.GETVIRTUALWIDTH_L_0());
-    const float virtual_height = static_cast<float>(host.GETVIRTUALHEIGHT_L_0());
+    const HostSize virtual_size = FrameVirtualSize();
+    const float virtual_width = static_cast<float>(virtual_size.width);
+    const float virtual_height = static_cast<float>(virtual_size.height);
     if (d.target_width != virtual_width || d.target_height != virtual_height) {
       d.target_width = virtual_width;
       d.target_height = virtual_height;
     }
     host.SETVIRTUALRESOLUTION_0_L_L(static_cast<int32_t>(d.target_width), static_cast<int32_t>(d.target_height));
+    d.frame.virtual_width = static_cast<int32_t>(d.target_width);
+    d.frame.virtual_height = static_cast<int32_t>(d.target_height);
     host.CLEARSCREEN_0_0();
     return NK_ANTI_ALIASING_OFF;  // the image is shown scaled; smoothing edges would blur it
   }
@@ -223,6 +226,9 @@ nk_anti_aliasing SettleTarget(RenderDevice& d, nk_anti_aliasing requested) {
     d.target_width = device_width;
     d.target_height = device_height;
     host.SETVIRTUALRESOLUTION_0_L_L(static_cast<int32_t>(device_width), static_cast<int32_t>(device_height));
+    d.frame.virtual_width = static_cast<int32_t>(device_width);
+    d.frame.virtual_height = static_cast<int32_t>(device_height);
+    d.frame.virtual_size_known = true;
   }
   return requested;
 }
@@ -309,6 +315,17 @@ bool ConvertFrame(RenderDevice& d, nk_anti_aliasing aa) {
 }  // namespace
 
 RenderDevice& Device() { return State().device; }
+
+HostSize FrameVirtualSize() {
+  RenderDevice::Frame& frame = Device().frame;
+  if (!frame.virtual_size_known) {
+    HostCommandTable& host = HostCommands();
+    frame.virtual_width = host.GETVIRTUALWIDTH_L_0();
+    frame.virtual_height = host.GETVIRTUALHEIGHT_L_0();
+    frame.virtual_size_known = true;
+  }
+  return {frame.virtual_width, frame.virtual_height};
+}
 
 void MakeProjection(float width, float height, float out[16]) {
   const float m[16] = {2.0f / width, 0.0f, 0.0f, 0.0f,  //

@@ -42,7 +42,21 @@ struct RenderDevice {
   bool last_frame_clipped = false;      // the last frame did not fit whole and was drawn in part
   bool warned_frame_too_large = false;
   bool warned_map_failed = false;       // until a mapping succeeds again
+
+  // Host values asked once per frame: every host query can be a round trip to the window
+  // system, and several exports need the same value within one frame.
+  struct Frame {
+    bool virtual_size_known = false;
+    int32_t virtual_width = 0, virtual_height = 0;
+  } frame;
 };
+
+struct HostSize {
+  int32_t width = 0, height = 0;
+};
+
+// The host's virtual resolution, asked of the host at most once per frame.
+HostSize FrameVirtualSize();
 
 RenderDevice& Device();
 

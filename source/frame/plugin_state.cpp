@@ -14,6 +14,7 @@ void ResetFrameState() {
   root.trees.frame = {};
   root.editing.frame.handed_over.open = false;  // its buffer is kept for the next hand-over
   root.menus.frame = {};
+  root.device.frame = {};
 }
 
 }  // namespace qel

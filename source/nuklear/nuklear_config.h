@@ -12,5 +12,11 @@
 // Nuklear keeps one frame's typed text in NK_INPUT_MAX bytes and drops the rest; the host
 // hands us a whole frame of characters at once, so leave plenty of room.
 #define NK_INPUT_MAX 1024
+// The C library's copies and fills are far faster than Nuklear's own loops (every vertex
+// is copied). Nuklear also copies between overlapping ranges (moving text inside a string,
+// its buffers' back end), which its own copy allows: hence memmove, not memcpy.
+#include <string.h>
+#define NK_MEMCPY memmove
+#define NK_MEMSET memset
 
 #include <nuklear.h>

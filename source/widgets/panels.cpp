@@ -179,9 +179,9 @@ int32_t TooltipBegin0(float width, float offset_x, float offset_y) {
   measures.spacing_y = style.window.spacing.y;
   measures.border = style.window.tooltip_border;
   measures.font_height = style.font ? style.font->height : 0.0f;
-  HostCommandTable& host = HostCommands();
+  const HostSize screen = FrameVirtualSize();
   const TooltipPlace place = PlaceTooltip(width, ctx->input.mouse.pos.x, ctx->input.mouse.pos.y, offset_x,
-                                          offset_y, measures, host.GETVIRTUALWIDTH_L_0(), host.GETVIRTUALHEIGHT_L_0());
+                                          offset_y, measures, screen.width, screen.height);
 
   const struct nk_rect clip = window->layout->clip;
   const struct nk_rect bounds = nk_rect(static_cast<float>(place.x - TruncToInt(clip.x)),

@@ -114,9 +114,8 @@ void ApplyDeferredChanges(nk_window* window) {
 // WindowEnd's work: release a button held off screen, end the current window's panel, and
 // apply what waited for it.
 void EndCurrentWindow(nk_context* ctx) {
-  HostCommandTable& host = HostCommands();
-  ReleaseLeftButtonOffScreen(ctx, static_cast<float>(host.GETVIRTUALWIDTH_L_0()),
-                             static_cast<float>(host.GETVIRTUALHEIGHT_L_0()));
+  const HostSize screen = FrameVirtualSize();
+  ReleaseLeftButtonOffScreen(ctx, static_cast<float>(screen.width), static_cast<float>(screen.height));
   if (!ctx->current) return;
   EndOpenSubPanels(ctx);
   nk_window* window = ctx->current;
