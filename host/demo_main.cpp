@@ -118,7 +118,7 @@ void FontsWindow(const qel::ExportTable& x) {
 
 // A form of two edit fields, and a line and a column chart of the same values.
 void FormWindow(const qel::ExportTable& x) {
-  if (x.WindowBeginTitled("form", "Form and charts", 540, 440, 470, 220, kBorder | kMovable | kTitle)) {
+  if (x.WindowBeginTitled("form", "Form and charts", 540, 440, 470, 172, kBorder | kMovable | kTitle)) {
     constexpr int32_t kField = 608, kSigEnter = 4, kDecimal = 3, kNoFilter = 7;
     x.LayoutRow(0, 26, "[0.3,0.7]");
     x.Label("Name", kLeft);
@@ -128,7 +128,7 @@ void FormWindow(const qel::ExportTable& x) {
 
     static const float kValues[] = {3, 7, 4, 9, 6, 12, 8, 5};  // 12 is held to the top, 10
     constexpr int32_t kLines = 0, kColumns = 1, kCount = 8;
-    x.LayoutRowDynamic(90, 2);
+    x.LayoutRowDynamic(52, 2);
     if (x.ChartBeginColored(kLines, Rgba(231, 76, 60), Rgba(255, 255, 255), kCount, 0, 10)) {
       x.ChartAddSlotColored(kLines, Rgba(52, 152, 219), Rgba(255, 255, 255), kCount, 0, 10);
       for (int i = 0; i < kCount; ++i) {

@@ -13,7 +13,11 @@ void PluginTest::SetUp() {
       LoadExportTable([this](const char* name) { return host_->Symbol(name); }, api_);
   ASSERT_TRUE(missing.empty()) << "first missing export: " << missing.front();
   const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
-  log_path_ = ::testing::TempDir() + "qel_" + info->test_suite_name() + "_" + info->name() + ".log";
+  // Parameterised tests have "/" in their names; the log is one file in the temp folder.
+  std::string name = std::string(info->test_suite_name()) + "_" + info->name();
+  for (char& c : name)
+    if (c == '/') c = '_';
+  log_path_ = ::testing::TempDir() + "qel_" + name + ".log";
 }
 
 }  // namespace qel

@@ -36,13 +36,6 @@ class SampleThemes : public WidgetTest, public ::testing::WithParamInterface<The
     return config;
   }
 
-  // A parameterised test's name holds a "/", which is no file name.
-  void SetUp() override {
-    WidgetTest::SetUp();
-    for (size_t at = log_path_.rfind("qel_"); at < log_path_.size(); ++at)
-      if (log_path_[at] == '/') log_path_[at] = '_';
-  }
-
   static std::string Document(const char* theme) { return std::string("../themes/") + theme + ".xml"; }
 };
 
