@@ -4,19 +4,10 @@
 # Defaults: 50 seeds of 20,000 calls from seed 1. A finding prints its minimal sequence of
 # calls; the steps of the run in progress are written to $QEL_FUZZ_TRACE (default
 # build-sanitize/fuzz-trace.txt) before each runs, so a crash leaves its sequence there.
-# Builds only the integration tests in the sanitizer tree (scripts/test-sanitized.sh's flags).
+# Builds only the integration tests in the sanitizer tree (scripts/sanitized-tree.sh).
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=${QEL_SANITIZE_BUILD_DIR:-$root/build-sanitize}
-header=${QEL_BUILD_DIR:-$root/build}/_deps/nuklear/nuklear.h
-flags="-fsanitize=address,undefined -fno-omit-frame-pointer"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DNUKLEAR_HEADER="$header" \
-  -DCMAKE_C_FLAGS="$flags" -DCMAKE_CXX_FLAGS="$flags" \
-  -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
-  -DCMAKE_SHARED_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
+source "$(dirname "$0")/sanitized-tree.sh"
 ninja -C "$build" -j "${QEL_JOBS:-2}" nuklearplugin integration_tests
-export ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export QEL_FUZZ_SEEDS=${1:-50} QEL_FUZZ_CALLS=${2:-20000} QEL_FUZZ_SEED=${3:-1}
 export QEL_FUZZ_TRACE=${QEL_FUZZ_TRACE:-$build/fuzz-trace.txt}
 xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \

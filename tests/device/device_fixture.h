@@ -12,6 +12,7 @@
 #include "frame/exports.h"
 #include "frame/host_commands.h"
 #include "frame/log_messages.h"
+#include "frame/plugin_state.h"
 #include "qelhost.h"
 
 namespace qel {
@@ -55,6 +56,19 @@ template <LogItem I>
 int LogCount(const std::string& log_path, LogTag<I> entry) {
   std::ifstream in(LogFilePath(log_path));
   return CountLogLines(entry, std::string{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()});
+}
+
+// A borderless window over a 320 by 240 target with one red rectangle at (10, 20), 30 by 40,
+// and one white circle in the square at (100, 100), 61 wide: shapes whose pixels tests know.
+inline void DescribeShapes() {
+  nk_context* ctx = Context();
+  ctx->style.window.fixed_background = nk_style_item_color(nk_rgba(0, 0, 0, 255));
+  ctx->style.window.border = 0;
+  ASSERT_TRUE(nk_begin(ctx, "shapes", nk_rect(0, 0, 320, 240), NK_WINDOW_NO_SCROLLBAR | NK_WINDOW_BACKGROUND));
+  nk_command_buffer* canvas = nk_window_get_canvas(ctx);
+  nk_fill_rect(canvas, nk_rect(10, 20, 30, 40), 0, nk_rgba(255, 0, 0, 255));
+  nk_fill_circle(canvas, nk_rect(100, 100, 61, 61), nk_rgba(255, 255, 255, 255));
+  nk_end(ctx);
 }
 
 }  // namespace qel

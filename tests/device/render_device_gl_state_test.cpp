@@ -171,18 +171,6 @@ class RenderDeviceGlStateTest : public ::testing::Test {
     for (const StateEntry& entry : entries_) ASSERT_EQ(entry.read(), entry.expected) << entry.name << ", as set";
   }
 
-  // A borderless window with one red rectangle and one white circle.
-  void DescribeShapes() {
-    nk_context* ctx = Context();
-    ctx->style.window.fixed_background = nk_style_item_color(nk_rgba(0, 0, 0, 255));
-    ctx->style.window.border = 0;
-    ASSERT_TRUE(nk_begin(ctx, "shapes", nk_rect(0, 0, 320, 240), NK_WINDOW_NO_SCROLLBAR | NK_WINDOW_BACKGROUND));
-    nk_command_buffer* canvas = nk_window_get_canvas(ctx);
-    nk_fill_rect(canvas, nk_rect(10, 20, 30, 40), 0, nk_rgba(255, 0, 0, 255));
-    nk_fill_circle(canvas, nk_rect(100, 100, 61, 61), nk_rgba(255, 255, 255, 255));
-    nk_end(ctx);
-  }
-
   std::unique_ptr<ReferenceHost> host_;
   std::string log_;
   std::vector<StateEntry> entries_;

@@ -44,19 +44,6 @@ class StyleMemblocks : public WidgetTest {
     return box;
   }
 
-  // One 100 by 40 button at (20, 20) of a window; the frame shown.
-  Pixels DrawButton() {
-    Frame([&] {
-      if (api().WindowBegin("panel", 0, 0, 300, 200, kNoScrollbar)) {
-        api().LayoutSpaceBegin(1, 100, 1);
-        api().LayoutSpacePush(20, 20, 100, 40);
-        api().ButtonLabel("");
-        api().LayoutSpaceEnd();
-      }
-      api().WindowEnd();
-    });
-    return host().Screen();
-  }
 };
 
 TEST_F(StyleMemblocks, CreatingMakesABlockOfTheTypesSizeFromTheLiveStyle) {

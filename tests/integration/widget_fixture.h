@@ -51,6 +51,20 @@ class WidgetTest : public PluginTest {
   static constexpr int32_t kHidden = 8192, kClosed = 16384, kMinimized = 32768;
   static constexpr int32_t kAlignLeft = 17, kAlignCentered = 18;
 
+  // Draws one button filling a 100 by 40 rectangle at (20, 20) of a window; the frame shown.
+  Pixels DrawButton() {
+    Frame([&] {
+      if (api().WindowBegin("panel", 0, 0, 300, 200, kNoScrollbar)) {
+        api().LayoutSpaceBegin(1, 100, 1);
+        api().LayoutSpacePush(20, 20, 100, 40);
+        api().ButtonLabel("");
+        api().LayoutSpaceEnd();
+      }
+      api().WindowEnd();
+    });
+    return host().Screen();
+  }
+
   // The built-in theme and the built-in font.
   void StartWidgets() {
     Start(1);
