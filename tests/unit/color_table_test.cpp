@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -65,20 +64,25 @@ TEST(ColorTableTexts, TagLinesReadBackToTheSameColours) {
   BeginColorTable(table, true);
   for (int slot = 0; slot < 28; ++slot)  // every channel distinct, alpha never 255
     table.colors[static_cast<size_t>(slot)] = nk_rgba(slot * 9, 255 - slot, slot * 7 % 256, 3 + slot);
-  const std::regex line_form("<styleitem name=\"([A-Z_]+)\" color=\"0x([0-9A-F]{8})\" />");
   const std::vector<std::string> lines = Split(ColorTableTags(table), '\n');
   const std::vector<std::string> numbers = Split(ColorTableNumbers(table), ';');
   ASSERT_EQ(lines.size(), 28u);
   ASSERT_EQ(numbers.size(), 28u);
   for (size_t slot = 0; slot < 28; ++slot) {
     SCOPED_TRACE(lines[slot]);
-    std::smatch match;
-    ASSERT_TRUE(std::regex_match(lines[slot], match, line_form));
-    EXPECT_EQ(match[1].str(), ColorSlotName(static_cast<int32_t>(slot)));
-    const uint32_t rrggbbaa = static_cast<uint32_t>(std::strtoul(match[2].str().c_str(), nullptr, 16));
+    // <styleitem name="SLOT" color="0xRRGGBBAA" />
+    const std::string name = ColorSlotName(static_cast<int32_t>(slot));
+    const std::string head = "<styleitem name=\"" + name + "\" color=\"0x";
+    const std::string& line = lines[slot];
+    ASSERT_EQ(line.size(), head.size() + 8 + 4);
+    ASSERT_EQ(line.compare(0, head.size(), head), 0);
+    ASSERT_EQ(line.substr(head.size() + 8), "\" />");
+    const std::string hex = line.substr(head.size(), 8);
+    ASSERT_EQ(hex.find_first_not_of("0123456789ABCDEF"), std::string::npos);
+    const uint32_t rrggbbaa = static_cast<uint32_t>(std::strtoul(hex.c_str(), nullptr, 16));
     const nk_color read = nk_rgba(rrggbbaa >> 24, (rrggbbaa >> 16) & 0xFF, (rrggbbaa >> 8) & 0xFF, rrggbbaa & 0xFF);
-    ASSERT_EQ(StyleMakeItem0(match[1].str().c_str(), PackColor(read)), 1);
-    const struct nk_style_item* item = FindStyleItem(match[1].str().c_str());
+    ASSERT_EQ(StyleMakeItem0(name.c_str(), PackColor(read)), 1);
+    const struct nk_style_item* item = FindStyleItem(name.c_str());
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(PackColor(item->data.color), PackColor(table.colors[slot]));
     EXPECT_EQ(static_cast<uint32_t>(std::stoul(numbers[slot])), static_cast<uint32_t>(PackColor(table.colors[slot])));
