@@ -32,7 +32,12 @@ using namespace qel;
 
 namespace {
 
-nk_chart_type ChartType(int32_t type) { return static_cast<nk_chart_type>(type); }
+// A chart type as Nuklear stores it: lines or columns; any other number becomes Nuklear's
+// own "no type", whose values draw nothing (casting the number itself would make an
+// enumeration value that does not exist).
+nk_chart_type ChartType(int32_t type) {
+  return type == NK_CHART_LINES || type == NK_CHART_COLUMN ? static_cast<nk_chart_type>(type) : NK_CHART_MAX;
+}
 
 // The chart of the current window, when a window is current.
 nk_chart* CurrentChart() {
