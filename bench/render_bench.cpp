@@ -2,12 +2,19 @@
 // commands, per frame and per vertex, with anti-aliasing off and on. Times are wall-clock and
 // include waiting for GL to finish the frame; describing the interface is not timed.
 //
-// An anti-aliased rectangle takes 8 vertices, so 10,000 of them (80,000 vertices) are more
-// than 16-bit indices address: that case draws only what fits, and its label says so.
+// BM_SubmitRows times the submit alone (Render, without waiting for GL) of a script's window
+// of K rows of a label and a button, and counts per frame the driver's buffer work: calls of
+// glBufferData, time inside the buffer calls (re-specify, map, unmap) and the heap
+// allocations made on the calling thread while submitting, most of them the driver's.
+//
+// Allocations are counted by counting_allocator.cpp, which takes over malloc and its family
+// for the whole process (so this program is not built with the sanitizers).
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <memory>
 
+#include "counting_allocator.h"
 #include "device/render_device.h"
 #include "fonts/font_atlas.h"
 #include "frame/exports.h"
@@ -63,6 +70,101 @@ BENCHMARK(BM_Render)
     ->UseRealTime()
     ->Unit(benchmark::kMicrosecond);
 
+// The buffer entry points the device uses, wrapped to count and time them.
+struct BufferCalls {
+  long buffer_data = 0;
+  std::chrono::nanoseconds time{0};
+};
+BufferCalls g_calls;
+PFNGLBUFFERDATAPROC g_buffer_data = nullptr;
+PFNGLMAPBUFFERPROC g_map_buffer = nullptr;
+PFNGLMAPBUFFERRANGEPROC g_map_buffer_range = nullptr;
+PFNGLUNMAPBUFFERPROC g_unmap_buffer = nullptr;
+
+class Timed {
+ public:
+  Timed() : start_(std::chrono::steady_clock::now()) {}
+  ~Timed() { g_calls.time += std::chrono::steady_clock::now() - start_; }
+
+ private:
+  std::chrono::steady_clock::time_point start_;
+};
+
+void GLAPIENTRY TimedBufferData(GLenum target, GLsizeiptr size, const void* data, GLenum usage) {
+  Timed timed;
+  ++g_calls.buffer_data;
+  g_buffer_data(target, size, data, usage);
+}
+void* GLAPIENTRY TimedMapBuffer(GLenum target, GLenum access) {
+  Timed timed;
+  return g_map_buffer(target, access);
+}
+void* GLAPIENTRY TimedMapBufferRange(GLenum target, GLintptr offset, GLsizeiptr length, GLbitfield access) {
+  Timed timed;
+  return g_map_buffer_range(target, offset, length, access);
+}
+GLboolean GLAPIENTRY TimedUnmapBuffer(GLenum target) {
+  Timed timed;
+  return g_unmap_buffer(target);
+}
+
+void WrapBufferCalls() {
+  g_buffer_data = __glewBufferData;
+  g_map_buffer = __glewMapBuffer;
+  g_map_buffer_range = __glewMapBufferRange;
+  g_unmap_buffer = __glewUnmapBuffer;
+  __glewBufferData = TimedBufferData;
+  __glewMapBuffer = TimedMapBuffer;
+  __glewMapBufferRange = TimedMapBufferRange;
+  __glewUnmapBuffer = TimedUnmapBuffer;
+}
+
+// A window tall enough to show all its rows of a label and a button, described through the
+// exports as a script does.
+void DescribeRows(int rows) {
+  constexpr int32_t kBorder = 1, kTitle = 64, kLeft = 17;
+  if (WindowBegin("rows", 0, 0, 400, static_cast<float>(rows) * 30.0f + 60.0f, kBorder | kTitle)) {
+    for (int row = 0; row < rows; ++row) {
+      LayoutRowDynamic(24, 2);
+      Label("Inventory slot", kLeft);
+      ButtonLabel("Use");
+    }
+  }
+  WindowEnd();
+}
+
+void BM_SubmitRows(benchmark::State& state) {
+  const int rows = static_cast<int>(state.range(0));
+  for (int frame = 0; frame < 3; ++frame) {  // the buffers settle to the frame's size
+    DescribeRows(rows);
+    Render(1);
+  }
+  glFinish();
+  long buffer_data = 0, allocations = 0;
+  std::chrono::nanoseconds buffer_time{0};
+  for (auto _ : state) {
+    state.PauseTiming();
+    DescribeRows(rows);
+    glFinish();  // as after the host's swap: the last frame is drawn
+    g_calls = BufferCalls{};
+    qel::StartCounting();
+    state.ResumeTiming();
+    Render(1);
+    state.PauseTiming();
+    allocations += qel::StopCounting();
+    buffer_data += g_calls.buffer_data;
+    buffer_time += g_calls.time;
+    state.ResumeTiming();
+  }
+  const double frames = static_cast<double>(state.iterations());
+  state.counters["vertices"] = static_cast<double>(qel::Device().context.draw_list.vertex_count);
+  state.counters["allocs"] = static_cast<double>(allocations) / frames;
+  state.counters["bufferdata"] = static_cast<double>(buffer_data) / frames;
+  state.counters["buffer_us"] =
+      std::chrono::duration<double, std::micro>(buffer_time).count() / frames;
+}
+BENCHMARK(BM_SubmitRows)->Arg(100)->ArgName("rows")->UseRealTime()->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -76,6 +178,7 @@ int main(int argc, char** argv) {
   LogSetLocation("/tmp/render_bench.log");
   Init1(1);
   qel::EnsureStyleFont();
+  WrapBufferCalls();
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
