@@ -9,7 +9,6 @@
 #include "device/engine_gl_state.h"
 #include "frame/host_commands.h"
 #include "frame/log_messages.h"
-#include "frame/log_messages.h"
 #include "frame/plugin_state.h"
 
 namespace qel {
@@ -233,9 +232,37 @@ nk_anti_aliasing SettleTarget(RenderDevice& d, nk_anti_aliasing requested) {
   return requested;
 }
 
+// Indices are 32-bit, whatever the number of vertices a frame has.
+static_assert(sizeof(nk_draw_index) == 4, "Nuklear must be built with NK_UINT_DRAW_INDEX");
+constexpr GLenum kIndexType = GL_UNSIGNED_INT;
+
+// Gives a bound buffer the storage its sizing asks for; a steady frame finds it so already.
+void SettleStorage(GLenum target, size_t capacity, size_t& storage) {
+  if (storage == capacity) return;
+  glBufferData(target, static_cast<GLsizeiptr>(capacity), nullptr, GL_STREAM_DRAW);
+  storage = capacity;
+}
+
+// Maps the whole of a bound buffer for writing; its old contents (the last frame's) are
+// invalidated, so the driver never waits for them or copies them.
+void* MapForFrame(GLenum target, size_t capacity) {
+  if (capacity == 0) return nullptr;
+  return glMapBufferRange(target, 0, static_cast<GLsizeiptr>(capacity),
+                          GL_MAP_WRITE_BIT | GL_MAP_INVALIDATE_BUFFER_BIT);
+}
+
+// After the driver refused to map a buffer grown past what the caller asked: it becomes that
+// buffer's limit (halved), so later frames draw what fits instead of failing again and again.
+bool LowerRefusedLimit(BufferSizing& sizing, size_t& limit) {
+  if (sizing.capacity <= sizing.floor) return false;
+  limit = std::max(sizing.floor, sizing.capacity / 2);
+  sizing.capacity = limit;
+  return true;
+}
+
 // Converts the context's commands into the mapped buffers. Grows the buffers and converts
-// again while the frame does not fit, up to what 16-bit indices can address. Returns false
-// when nothing may be drawn (the buffers could not be mapped).
+// again while the frame does not fit, up to the device's limits. Returns false when nothing
+// may be drawn (the buffers could not be mapped).
 bool ConvertFrame(RenderDevice& d, nk_anti_aliasing aa) {
   static const nk_draw_vertex_layout_element kLayout[] = {
       {NK_VERTEX_POSITION, NK_FORMAT_FLOAT, 0},
@@ -259,56 +286,58 @@ bool ConvertFrame(RenderDevice& d, nk_anti_aliasing aa) {
   bool zero_elements = d.last_frame_clipped;
   d.last_frame_clipped = false;
   for (;;) {
-    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(d.vertex_capacity), nullptr, GL_STREAM_DRAW);
-    glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(d.element_capacity), nullptr, GL_STREAM_DRAW);
-    void* vertices = glMapBuffer(GL_ARRAY_BUFFER, GL_WRITE_ONLY);
-    void* elements = glMapBuffer(GL_ELEMENT_ARRAY_BUFFER, GL_WRITE_ONLY);
+    SettleStorage(GL_ARRAY_BUFFER, d.vertex_sizing.capacity, d.vertex_storage);
+    SettleStorage(GL_ELEMENT_ARRAY_BUFFER, d.element_sizing.capacity, d.element_storage);
+    void* vertices = MapForFrame(GL_ARRAY_BUFFER, d.vertex_storage);
+    void* elements = MapForFrame(GL_ELEMENT_ARRAY_BUFFER, d.element_storage);
     if (!vertices || !elements) {
+      const GLenum error = glGetError();
       if (vertices) glUnmapBuffer(GL_ARRAY_BUFFER);
       if (elements) glUnmapBuffer(GL_ELEMENT_ARRAY_BUFFER);
-      if (!d.warned_map_failed)
-        QEL_LOG(DeviceBufferMapFailed,
-                     static_cast<unsigned>(glGetError()));
+      const bool vertices_lowered = !vertices && LowerRefusedLimit(d.vertex_sizing, d.vertex_limit);
+      const bool elements_lowered = !elements && LowerRefusedLimit(d.element_sizing, d.element_limit);
+      if (vertices_lowered || elements_lowered) continue;
+      if (!d.warned_map_failed) QEL_LOG(DeviceBufferMapFailed, static_cast<unsigned>(error));
       d.warned_map_failed = true;
       return false;
     }
     d.warned_map_failed = false;
     // A shape whose vertices did not fit may still have claimed its indices; zeroed indices
     // make those harmless degenerate triangles.
-    if (zero_elements) std::memset(elements, 0, d.element_capacity);
-    const bool vertices_at_max = d.vertex_capacity >= kMaxVertexBytes;
+    if (zero_elements) std::memset(elements, 0, d.element_storage);
 
     nk_buffer vertex_buffer, element_buffer;
-    nk_buffer_init_fixed(&vertex_buffer, vertices, d.vertex_capacity);
-    nk_buffer_init_fixed(&element_buffer, elements, d.element_capacity);
+    nk_buffer_init_fixed(&vertex_buffer, vertices, d.vertex_storage);
+    nk_buffer_init_fixed(&element_buffer, elements, d.element_storage);
     nk_buffer_clear(&d.commands);
     const nk_flags result = nk_convert(&d.context, &d.commands, &vertex_buffer, &element_buffer, &config);
     glUnmapBuffer(GL_ARRAY_BUFFER);
     glUnmapBuffer(GL_ELEMENT_ARRAY_BUFFER);
 
+    // `needed` counts every byte asked for, the refused ones too: what the whole frame takes.
     const bool vertices_full = (result & NK_CONVERT_VERTEX_BUFFER_FULL) != 0;
     const bool elements_full = (result & NK_CONVERT_ELEMENT_BUFFER_FULL) != 0;
-    if (!vertices_full && !elements_full) return true;
-    const bool elements_can_grow = elements_full && d.element_capacity < kMaxElementBytes;
-    const bool vertices_can_grow = vertices_full && !vertices_at_max;
-    if (!elements_can_grow && !vertices_can_grow) {
-      if (vertices_full && !zero_elements) {
-        zero_elements = true;  // once more, so that what is drawn holds no stray indices
-        continue;
-      }
-      d.last_frame_clipped = true;
-      if (!d.warned_frame_too_large) {
-        QEL_LOG(FrameTooLarge,
-                     static_cast<unsigned>(kMaxVertices),
-                     static_cast<unsigned>(kMaxElementBytes / sizeof(nk_draw_index)));
-        d.warned_frame_too_large = true;
-      }
+    if (!vertices_full && !elements_full) {
+      NoteFrameUsed(d.vertex_sizing, vertex_buffer.needed);
+      NoteFrameUsed(d.element_sizing, element_buffer.needed);
       return true;
     }
-    // Doubling, from at least 64 KiB, so that even a buffer asked for empty makes progress.
-    auto grown = [](size_t capacity, size_t most) { return std::min(std::max(capacity * 2, size_t{65536}), most); };
-    if (vertices_can_grow) d.vertex_capacity = grown(d.vertex_capacity, kMaxVertexBytes);
-    if (elements_can_grow) d.element_capacity = grown(d.element_capacity, kMaxElementBytes);
+    const bool vertices_grew = vertices_full && GrowFor(d.vertex_sizing, vertex_buffer.needed, d.vertex_limit);
+    const bool elements_grew = elements_full && GrowFor(d.element_sizing, element_buffer.needed, d.element_limit);
+    if (vertices_grew || elements_grew) continue;
+    if (vertices_full && !zero_elements) {
+      zero_elements = true;  // once more, so that what is drawn holds no stray indices
+      continue;
+    }
+    d.last_frame_clipped = true;
+    NoteFrameUsed(d.vertex_sizing, d.vertex_storage);  // a full frame: no shrinking now
+    NoteFrameUsed(d.element_sizing, d.element_storage);
+    if (!d.warned_frame_too_large) {
+      QEL_LOG(FrameTooLarge, static_cast<unsigned>(d.vertex_limit / kVertexSize),
+              static_cast<unsigned>(d.element_limit / sizeof(nk_draw_index)));
+      d.warned_frame_too_large = true;
+    }
+    return true;
   }
 }
 
@@ -419,7 +448,7 @@ void DrawFrame(RenderDevice& d, nk_anti_aliasing aa) {
     glScissor(static_cast<GLint>(cmd->clip_rect.x),
               static_cast<GLint>(height - (cmd->clip_rect.y + cmd->clip_rect.h)),
               static_cast<GLint>(cmd->clip_rect.w), static_cast<GLint>(cmd->clip_rect.h));
-    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(count), GL_UNSIGNED_SHORT,
+    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(count), kIndexType,
                    reinterpret_cast<void*>(offset * sizeof(nk_draw_index)));
     offset += cmd->elem_count;
   }
@@ -432,9 +461,9 @@ void DrawFrame(RenderDevice& d, nk_anti_aliasing aa) {
 void DrawDevice(nk_anti_aliasing anti_aliasing, size_t max_vertex_bytes, size_t max_element_bytes) {
   RenderDevice& d = Device();
   if (!d.initialised) return;
-  // Never past the caps, whatever the caller asks: beyond them 16-bit indices would wrap.
-  d.vertex_capacity = std::min(std::max(d.vertex_capacity, max_vertex_bytes), kMaxVertexBytes);
-  d.element_capacity = std::min(std::max(d.element_capacity, max_element_bytes), kMaxElementBytes);
+  // Never past the limits, whatever the caller asks.
+  AskAtLeast(d.vertex_sizing, max_vertex_bytes, d.vertex_limit);
+  AskAtLeast(d.element_sizing, max_element_bytes, d.element_limit);
 
   const nk_anti_aliasing aa = SettleTarget(d, anti_aliasing);
   // Without its program the device draws nothing, but the frame still ends: the context is

@@ -7,9 +7,16 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "device/buffer_sizing.h"
 #include "nuklear_config.h"
 
 namespace qel {
+
+// Vertices are 20 bytes and indices 32-bit, so a frame is held only by the memory it takes:
+// 64 MiB of vertices (over three million) and as much of indices.
+inline constexpr size_t kVertexSize = 20;
+inline constexpr size_t kMaxVertexBytes = size_t{64} << 20;
+inline constexpr size_t kMaxElementBytes = size_t{64} << 20;
 
 struct RenderDevice {
   nk_context context{};
@@ -37,8 +44,13 @@ struct RenderDevice {
   float target_width = 0.0f, target_height = 0.0f;
   int32_t fixed_virtual_resolution = 0;
 
-  // Buffer sizes actually used: at least what the caller asks, grown when a frame needs more.
-  size_t vertex_capacity = 0, element_capacity = 0;
+  // The vertex and element buffers keep their storage between frames: it is re-specified
+  // (glBufferData) only when the sizing grows or shrinks, and each frame maps it anew with
+  // the old contents invalidated.
+  BufferSizing vertex_sizing, element_sizing;
+  size_t vertex_storage = 0, element_storage = 0;  // the bytes the GL buffers hold now
+  // The most a frame may take; a frame beyond it is drawn in part. Tests lower them.
+  size_t vertex_limit = kMaxVertexBytes, element_limit = kMaxElementBytes;
   bool last_frame_clipped = false;      // the last frame did not fit whole and was drawn in part
   bool warned_frame_too_large = false;
   bool warned_map_failed = false;       // until a mapping succeeds again
@@ -60,18 +72,12 @@ HostSize FrameVirtualSize();
 
 RenderDevice& Device();
 
-// Vertices are 20 bytes and indices 16-bit. Nuklear asserts that its vertex count stays below
-// 65,535 after every allocation, so the vertex buffer never holds more than 65,534.
-inline constexpr size_t kVertexSize = 20;
-inline constexpr size_t kMaxVertices = 65534;
-inline constexpr size_t kMaxVertexBytes = kMaxVertices * kVertexSize;
-inline constexpr size_t kMaxElementBytes = 1024 * 1024;
-
 // Starts GLEW, the host objects, the context and the GL objects; ends the process when GL
 // entry points cannot be set up. Returns the context.
 nk_context* InitialiseDevice();
 
-// Draws the frame's commands and clears the context for the next frame.
+// Draws the frame's commands and clears the context for the next frame. The buffers hold at
+// least the sizes asked for and grow to what a frame needs, up to the device's limits.
 void DrawDevice(nk_anti_aliasing anti_aliasing, size_t max_vertex_bytes, size_t max_element_bytes);
 
 // The orthographic projection for a target of that size, column-major.

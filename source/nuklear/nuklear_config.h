@@ -9,6 +9,9 @@
 #define NK_INCLUDE_VERTEX_BUFFER_OUTPUT
 #define NK_INCLUDE_FONT_BAKING
 #define NK_INCLUDE_DEFAULT_FONT
+// 32-bit vertex indices: a frame of a large inventory or a long log easily passes the 65,535
+// vertices 16-bit indices address. The render device draws them as GL_UNSIGNED_INT.
+#define NK_UINT_DRAW_INDEX
 // Nuklear keeps one frame's typed text in NK_INPUT_MAX bytes and drops the rest; the host
 // hands us a whole frame of characters at once, so leave plenty of room.
 #define NK_INPUT_MAX 1024
