@@ -5,7 +5,9 @@
 // BM_SubmitRows times the submit alone (Render, without waiting for GL) of a script's window
 // of K rows of a label and a button, and counts per frame the driver's buffer work: calls of
 // glBufferData, time inside the buffer calls (re-specify, map, unmap) and the heap
-// allocations made on the calling thread while submitting, most of them the driver's.
+// allocations made on the calling thread while submitting: all of them (allocs), those inside
+// the buffer calls (buffer_allocs) and those inside the draw calls (draw_allocs). The rest
+// are the host's (its window-size queries go to the X server).
 //
 // Allocations are counted by counting_allocator.cpp, which takes over malloc and its family
 // for the whole process (so this program is not built with the sanitizers).
@@ -73,6 +75,7 @@ BENCHMARK(BM_Render)
 // The buffer entry points the device uses, wrapped to count and time them.
 struct BufferCalls {
   long buffer_data = 0;
+  long buffer_allocations = 0, draw_allocations = 0;
   std::chrono::nanoseconds time{0};
 };
 BufferCalls g_calls;
@@ -83,10 +86,14 @@ PFNGLUNMAPBUFFERPROC g_unmap_buffer = nullptr;
 
 class Timed {
  public:
-  Timed() : start_(std::chrono::steady_clock::now()) {}
-  ~Timed() { g_calls.time += std::chrono::steady_clock::now() - start_; }
+  Timed() : allocations_(qel::CountedSoFar()), start_(std::chrono::steady_clock::now()) {}
+  ~Timed() {
+    g_calls.time += std::chrono::steady_clock::now() - start_;
+    g_calls.buffer_allocations += qel::CountedSoFar() - allocations_;
+  }
 
  private:
+  long allocations_;
   std::chrono::steady_clock::time_point start_;
 };
 
@@ -140,7 +147,7 @@ void BM_SubmitRows(benchmark::State& state) {
     Render(1);
   }
   glFinish();
-  long buffer_data = 0, allocations = 0;
+  long buffer_data = 0, allocations = 0, buffer_allocations = 0, draw_allocations = 0;
   std::chrono::nanoseconds buffer_time{0};
   for (auto _ : state) {
     state.PauseTiming();
@@ -153,12 +160,16 @@ void BM_SubmitRows(benchmark::State& state) {
     state.PauseTiming();
     allocations += qel::StopCounting();
     buffer_data += g_calls.buffer_data;
+    buffer_allocations += g_calls.buffer_allocations;
+    draw_allocations += g_calls.draw_allocations;
     buffer_time += g_calls.time;
     state.ResumeTiming();
   }
   const double frames = static_cast<double>(state.iterations());
   state.counters["vertices"] = static_cast<double>(qel::Device().context.draw_list.vertex_count);
   state.counters["allocs"] = static_cast<double>(allocations) / frames;
+  state.counters["buffer_allocs"] = static_cast<double>(buffer_allocations) / frames;
+  state.counters["draw_allocs"] = static_cast<double>(draw_allocations) / frames;
   state.counters["bufferdata"] = static_cast<double>(buffer_data) / frames;
   state.counters["buffer_us"] =
       std::chrono::duration<double, std::micro>(buffer_time).count() / frames;
@@ -166,6 +177,15 @@ void BM_SubmitRows(benchmark::State& state) {
 BENCHMARK(BM_SubmitRows)->Arg(100)->ArgName("rows")->UseRealTime()->Unit(benchmark::kMicrosecond);
 
 }  // namespace
+
+// glDrawElements is the GL library's own entry, not one of GLEW's pointers: the linker sends
+// the plug-in's calls here (--wrap).
+extern "C" void __real_glDrawElements(GLenum mode, GLsizei count, GLenum type, const void* indices);
+extern "C" void __wrap_glDrawElements(GLenum mode, GLsizei count, GLenum type, const void* indices) {
+  const long allocations = qel::CountedSoFar();
+  __real_glDrawElements(mode, count, type, indices);
+  g_calls.draw_allocations += qel::CountedSoFar() - allocations;
+}
 
 int main(int argc, char** argv) {
   qel::HostConfig config;
