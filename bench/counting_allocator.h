@@ -9,5 +9,7 @@ namespace qel {
 void StartCounting();
 // Stops counting and returns how many allocations the thread made since StartCounting.
 long StopCounting();
+// How many allocations the thread made since StartCounting, counting on.
+long CountedSoFar();
 
 }  // namespace qel

@@ -11,6 +11,9 @@
 
 namespace qel {
 
+// The edges of a frame's conversion into vertices, for a profiler that times it.
+enum class DevicePhase { kConvertBegins, kConvertEnds };
+
 struct RenderDevice {
   nk_context context{};
   bool initialised = false;
@@ -49,6 +52,11 @@ struct RenderDevice {
     bool virtual_size_known = false;
     int32_t virtual_width = 0, virtual_height = 0;
   } frame;
+
+  // Told of each conversion's edges when set (benchmarks set it); unset, it costs one test
+  // per edge. A frame that does not fit is converted again, so the edges may come in
+  // several pairs within one frame.
+  void (*phase_probe)(DevicePhase phase) = nullptr;
 };
 
 struct HostSize {
