@@ -182,7 +182,10 @@ nk_flags RawNuklearGl3::Convert(nk_anti_aliasing aa) {
   nk_buffer vertices, elements;
   nk_buffer_init_fixed(&vertices, mapped_vertices_, vertex_bytes_);
   nk_buffer_init_fixed(&elements, mapped_elements_, element_bytes_);
-  return nk_convert(&context_, &commands_, &vertices, &elements, &config);
+  const nk_flags result = nk_convert(&context_, &commands_, &vertices, &elements, &config);
+  needed_vertex_bytes_ = vertices.needed;
+  needed_element_bytes_ = elements.needed;
+  return result;
 }
 
 void RawNuklearGl3::Submit() {

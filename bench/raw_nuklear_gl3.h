@@ -48,6 +48,12 @@ class RawNuklearGl3 {
     element_bytes_ = element_bytes;
   }
 
+  size_t vertex_bytes() const { return vertex_bytes_; }
+  size_t element_bytes() const { return element_bytes_; }
+  // What the last converted frame needed, whether or not it fit.
+  size_t needed_vertex_bytes() const { return needed_vertex_bytes_; }
+  size_t needed_element_bytes() const { return needed_element_bytes_; }
+
   // Vertices of the last converted frame.
   size_t vertex_count() const { return context_.draw_list.vertex_count; }
 
@@ -65,6 +71,7 @@ class RawNuklearGl3 {
   bool program_ready_ = false;
   int width_ = 0, height_ = 0;
   size_t vertex_bytes_ = kDemoVertexBytes, element_bytes_ = kDemoElementBytes;
+  size_t needed_vertex_bytes_ = 0, needed_element_bytes_ = 0;
   void* mapped_vertices_ = nullptr;
   void* mapped_elements_ = nullptr;
 };

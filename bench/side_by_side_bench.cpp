@@ -251,12 +251,17 @@ const Case kCases[] = {{Rows::kLabelAndButton, 25}, {Rows::kLabelAndButton, 100}
 constexpr int kWarmUpFrames = 20;
 
 // Raw Nuklear's demo buffers hold about 26,000 vertices and 65,536 indices and it drops the
-// rest of a larger frame; the plug-in grows its buffers to fit. Like is compared with like
-// when A orphans buffers as large as B's (never smaller than the demo's).
-void GiveRawTheRoomOfThePlugin(qel::RawNuklearGl3& raw) {
-  const qel::RenderDevice& d = qel::Device();
-  raw.SetBufferSizes(std::max(d.vertex_capacity, qel::RawNuklearGl3::kDemoVertexBytes),
-                     std::max(d.element_capacity, qel::RawNuklearGl3::kDemoElementBytes));
+// rest of a larger frame, where the plug-in grows its buffers to fit. Like is compared with
+// like when A's buffers hold the frame too: the next power of two of what its last frame
+// needed, never less than the demo's.
+void GiveRawRoomForItsFrame(qel::RawNuklearGl3& raw) {
+  auto room = [](size_t needed, size_t demo) {
+    size_t size = demo;
+    while (size < needed) size *= 2;
+    return size;
+  };
+  raw.SetBufferSizes(room(raw.needed_vertex_bytes(), qel::RawNuklearGl3::kDemoVertexBytes),
+                     room(raw.needed_element_bytes(), qel::RawNuklearGl3::kDemoElementBytes));
 }
 
 void RunSideBySide(qel::RawNuklearGl3& raw, int frames) {
@@ -266,7 +271,7 @@ void RunSideBySide(qel::RawNuklearGl3& raw, int frames) {
       RawFrame(raw, c.rows, c.k);
       PluginFrame(c.rows, c.k);
     }
-    GiveRawTheRoomOfThePlugin(raw);
+    GiveRawRoomForItsFrame(raw);
     for (int i = 0; i < 2; ++i) RawFrame(raw, c.rows, c.k);
     std::vector<FrameCost> a, b;
     a.reserve(static_cast<size_t>(frames));
@@ -276,6 +281,7 @@ void RunSideBySide(qel::RawNuklearGl3& raw, int frames) {
       b.push_back(PluginFrame(c.rows, c.k));
     }
     PrintTable(c.rows, c.k, a, b);
+    std::printf("(A orphans buffers of %zu + %zu KiB each frame)\n", raw.vertex_bytes() / 1024, raw.element_bytes() / 1024);
   }
 }
 
@@ -288,7 +294,7 @@ void RunUnderCallgrind(qel::RawNuklearGl3& raw, int frames) {
       RawFrame(raw, c.rows, c.k);
       PluginFrame(c.rows, c.k);
     }
-    GiveRawTheRoomOfThePlugin(raw);
+    GiveRawRoomForItsFrame(raw);
     for (char side : {'A', 'B'}) {
       CALLGRIND_ZERO_STATS;
       size_t vertices = 0;
@@ -342,6 +348,8 @@ int main(int argc, char** argv) {
   if (!raw.ok()) return 1;
   qel::InstallDriverWorkMeter();
 
+  std::printf("GL: %s; A and B draw with the same Nuklear build (our patched one)\n",
+              reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
   if (callgrind) {
     RunUnderCallgrind(raw, frames);
   } else {
