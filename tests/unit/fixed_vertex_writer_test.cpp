@@ -204,7 +204,7 @@ TEST_F(FixedVertexWriter, WritesTheSameBytesAsTheLayoutDrivenWriter) {
 // The frame as the layout-driven writer converted it before any of the faster paths, recorded
 // once: the faster paths (the direct writer inlined, glyphs sharing their string's colour)
 // must draw exactly the same, whichever writer runs.
-TEST_F(FixedVertexWriter, DrawsWhatStockNuklearDraws) {
+TEST_F(FixedVertexWriter, DrawsWhatTheLayoutDrivenWriterDrewBeforeTheFasterPaths) {
   struct Recorded {
     nk_anti_aliasing aa;
     uint64_t digest;
