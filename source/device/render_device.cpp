@@ -310,7 +310,9 @@ bool ConvertFrame(RenderDevice& d, nk_anti_aliasing aa) {
     nk_buffer_init_fixed(&vertex_buffer, vertices, d.vertex_storage);
     nk_buffer_init_fixed(&element_buffer, elements, d.element_storage);
     nk_buffer_clear(&d.commands);
+    if (d.phase_probe) d.phase_probe(DevicePhase::kConvertBegins);
     const nk_flags result = nk_convert(&d.context, &d.commands, &vertex_buffer, &element_buffer, &config);
+    if (d.phase_probe) d.phase_probe(DevicePhase::kConvertEnds);
     glUnmapBuffer(GL_ARRAY_BUFFER);
     glUnmapBuffer(GL_ELEMENT_ARRAY_BUFFER);
 

@@ -18,6 +18,9 @@ inline constexpr size_t kVertexSize = 20;
 inline constexpr size_t kMaxVertexBytes = size_t{64} << 20;
 inline constexpr size_t kMaxElementBytes = size_t{64} << 20;
 
+// The edges of a frame's conversion into vertices, for a profiler that times it.
+enum class DevicePhase { kConvertBegins, kConvertEnds };
+
 struct RenderDevice {
   nk_context context{};
   bool initialised = false;
@@ -61,6 +64,11 @@ struct RenderDevice {
     bool virtual_size_known = false;
     int32_t virtual_width = 0, virtual_height = 0;
   } frame;
+
+  // Told of each conversion's edges when set (benchmarks set it); unset, it costs one test
+  // per edge. A frame that does not fit is converted again, so the edges may come in
+  // several pairs within one frame.
+  void (*phase_probe)(DevicePhase phase) = nullptr;
 };
 
 struct HostSize {
