@@ -66,6 +66,9 @@ static_assert(kItemImageSize == kItemData + kImageRecordWidth && kItemRegion == 
                   kItemBorders == kItemData + kImageRecordBytes,
               "a style item holds an image record at its data, then the borders");
 
+static_assert(NK_STYLE_ITEM_COLOR == 0 && NK_STYLE_ITEM_IMAGE == 1 && NK_STYLE_ITEM_NINE_SLICE == 2,
+              "a style item's type: 0 colour, 1 image, 2 nine-slice");
+
 // Integer and enumeration fields of style structures are 32-bit wherever they are.
 static_assert(sizeof(nk_flags) == 4 && sizeof(enum nk_symbol_type) == 4 && sizeof(enum nk_style_item_type) == 4 &&
                   sizeof(enum nk_style_header_align) == 4 && sizeof(int) == 4 && sizeof(float) == 4,
@@ -83,7 +86,6 @@ QEL_LAYOUT_AT(nk_image, h, kImageRecordHeight)
 QEL_LAYOUT_AT(nk_image, region, kImageRecordRegion)
 static_assert(sizeof(nk_handle) == 4, "an image handle is 4 bytes");
 
-QEL_LAYOUT_SIZE(nk_style_item, 36)
 QEL_LAYOUT_SIZE(nk_style_item, kItemBlockBytes)
 QEL_LAYOUT_AT(nk_style_item, type, kItemType)
 QEL_LAYOUT_AT(nk_style_item, data, kItemData)
@@ -125,12 +127,10 @@ QEL_LIVE_BLOCK(kWindowHeaderWidget, nk_style_window, header)
 
 // Every member of every widget style structure at its offset in the block layout. A nested
 // structure is checked at its own offset here and member by member in its own list.
-// nk_style_text: 12 bytes
 QEL_LAYOUT_SIZE(nk_style_text, 12)
 QEL_LAYOUT_AT(nk_style_text, color, 0)
 QEL_LAYOUT_AT(nk_style_text, padding, 4)
 
-// nk_style_button: 176 bytes
 QEL_LAYOUT_SIZE(nk_style_button, 176)
 QEL_LAYOUT_AT(nk_style_button, normal, 0)
 QEL_LAYOUT_AT(nk_style_button, hover, 36)
@@ -150,7 +150,6 @@ QEL_LAYOUT_AT(nk_style_button, userdata, 164)
 QEL_LAYOUT_AT(nk_style_button, draw_begin, 168)
 QEL_LAYOUT_AT(nk_style_button, draw_end, 172)
 
-// nk_style_toggle: 240 bytes
 QEL_LAYOUT_SIZE(nk_style_toggle, 240)
 QEL_LAYOUT_AT(nk_style_toggle, normal, 0)
 QEL_LAYOUT_AT(nk_style_toggle, hover, 36)
@@ -171,7 +170,6 @@ QEL_LAYOUT_AT(nk_style_toggle, userdata, 228)
 QEL_LAYOUT_AT(nk_style_toggle, draw_begin, 232)
 QEL_LAYOUT_AT(nk_style_toggle, draw_end, 236)
 
-// nk_style_selectable: 288 bytes
 QEL_LAYOUT_SIZE(nk_style_selectable, 288)
 QEL_LAYOUT_AT(nk_style_selectable, normal, 0)
 QEL_LAYOUT_AT(nk_style_selectable, hover, 36)
@@ -195,7 +193,6 @@ QEL_LAYOUT_AT(nk_style_selectable, userdata, 276)
 QEL_LAYOUT_AT(nk_style_selectable, draw_begin, 280)
 QEL_LAYOUT_AT(nk_style_selectable, draw_end, 284)
 
-// nk_style_slider: 648 bytes
 QEL_LAYOUT_SIZE(nk_style_slider, 648)
 QEL_LAYOUT_AT(nk_style_slider, normal, 0)
 QEL_LAYOUT_AT(nk_style_slider, hover, 36)
@@ -223,7 +220,6 @@ QEL_LAYOUT_AT(nk_style_slider, userdata, 636)
 QEL_LAYOUT_AT(nk_style_slider, draw_begin, 640)
 QEL_LAYOUT_AT(nk_style_slider, draw_end, 644)
 
-// nk_style_progress: 260 bytes
 QEL_LAYOUT_SIZE(nk_style_progress, 260)
 QEL_LAYOUT_AT(nk_style_progress, normal, 0)
 QEL_LAYOUT_AT(nk_style_progress, hover, 36)
@@ -242,7 +238,6 @@ QEL_LAYOUT_AT(nk_style_progress, userdata, 248)
 QEL_LAYOUT_AT(nk_style_progress, draw_begin, 252)
 QEL_LAYOUT_AT(nk_style_progress, draw_end, 256)
 
-// nk_style_scrollbar: 624 bytes
 QEL_LAYOUT_SIZE(nk_style_scrollbar, 624)
 QEL_LAYOUT_AT(nk_style_scrollbar, normal, 0)
 QEL_LAYOUT_AT(nk_style_scrollbar, hover, 36)
@@ -266,7 +261,6 @@ QEL_LAYOUT_AT(nk_style_scrollbar, userdata, 612)
 QEL_LAYOUT_AT(nk_style_scrollbar, draw_begin, 616)
 QEL_LAYOUT_AT(nk_style_scrollbar, draw_end, 620)
 
-// nk_style_edit: 812 bytes
 QEL_LAYOUT_SIZE(nk_style_edit, 812)
 QEL_LAYOUT_AT(nk_style_edit, normal, 0)
 QEL_LAYOUT_AT(nk_style_edit, hover, 36)
@@ -291,7 +285,6 @@ QEL_LAYOUT_AT(nk_style_edit, scrollbar_size, 792)
 QEL_LAYOUT_AT(nk_style_edit, padding, 800)
 QEL_LAYOUT_AT(nk_style_edit, row_padding, 808)
 
-// nk_style_property: 1324 bytes
 QEL_LAYOUT_SIZE(nk_style_property, 1324)
 QEL_LAYOUT_AT(nk_style_property, normal, 0)
 QEL_LAYOUT_AT(nk_style_property, hover, 36)
@@ -312,7 +305,6 @@ QEL_LAYOUT_AT(nk_style_property, userdata, 1312)
 QEL_LAYOUT_AT(nk_style_property, draw_begin, 1316)
 QEL_LAYOUT_AT(nk_style_property, draw_end, 1320)
 
-// nk_style_chart: 64 bytes
 QEL_LAYOUT_SIZE(nk_style_chart, 64)
 QEL_LAYOUT_AT(nk_style_chart, background, 0)
 QEL_LAYOUT_AT(nk_style_chart, border_color, 36)
@@ -322,7 +314,6 @@ QEL_LAYOUT_AT(nk_style_chart, border, 48)
 QEL_LAYOUT_AT(nk_style_chart, rounding, 52)
 QEL_LAYOUT_AT(nk_style_chart, padding, 56)
 
-// nk_style_tab: 784 bytes
 QEL_LAYOUT_SIZE(nk_style_tab, 784)
 QEL_LAYOUT_AT(nk_style_tab, background, 0)
 QEL_LAYOUT_AT(nk_style_tab, border_color, 36)
@@ -339,7 +330,6 @@ QEL_LAYOUT_AT(nk_style_tab, indent, 764)
 QEL_LAYOUT_AT(nk_style_tab, padding, 768)
 QEL_LAYOUT_AT(nk_style_tab, spacing, 776)
 
-// nk_style_combo: 356 bytes
 QEL_LAYOUT_SIZE(nk_style_combo, 356)
 QEL_LAYOUT_AT(nk_style_combo, normal, 0)
 QEL_LAYOUT_AT(nk_style_combo, hover, 36)
@@ -361,7 +351,6 @@ QEL_LAYOUT_AT(nk_style_combo, content_padding, 332)
 QEL_LAYOUT_AT(nk_style_combo, button_padding, 340)
 QEL_LAYOUT_AT(nk_style_combo, spacing, 348)
 
-// nk_style_window_header: 512 bytes
 QEL_LAYOUT_SIZE(nk_style_window_header, 512)
 QEL_LAYOUT_AT(nk_style_window_header, normal, 0)
 QEL_LAYOUT_AT(nk_style_window_header, hover, 36)
@@ -379,7 +368,6 @@ QEL_LAYOUT_AT(nk_style_window_header, padding, 488)
 QEL_LAYOUT_AT(nk_style_window_header, label_padding, 496)
 QEL_LAYOUT_AT(nk_style_window_header, spacing, 504)
 
-// nk_style_window: 732 bytes
 QEL_LAYOUT_SIZE(nk_style_window, 732)
 QEL_LAYOUT_AT(nk_style_window, header, 0)
 QEL_LAYOUT_AT(nk_style_window, fixed_background, 512)
