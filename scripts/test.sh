@@ -5,6 +5,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QEL_BUILD_DIR:-$root/build}
 bash "$root/scripts/setup.sh"
 bash "$root/scripts/build.sh"
+# The shared library exports the export list and nothing else.
+bash "$root/scripts/check-linux-exports.sh" "$build/nuklearplugin.so" "$build/export-manifest"
 # -noreset: Xvfb otherwise resets whenever its last client leaves, and a test
 # connecting during that reset fails to open the display.
 xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \

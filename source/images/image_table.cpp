@@ -66,17 +66,17 @@ struct nk_image FitRegionToImage(struct nk_image image) {
 }
 
 void EncodeImageRecord(const struct nk_image& image, uint8_t out[kImageRecordBytes]) {
-  StoreU32(out, static_cast<uint32_t>(image.handle.id));
-  StoreU16(out + 4, image.w);
-  StoreU16(out + 6, image.h);
-  for (int i = 0; i < 4; ++i) StoreU16(out + 8 + 2 * i, image.region[i]);
+  StoreU32(out + kImageRecordHandle, static_cast<uint32_t>(image.handle.id));
+  StoreU16(out + kImageRecordWidth, image.w);
+  StoreU16(out + kImageRecordHeight, image.h);
+  for (int i = 0; i < 4; ++i) StoreU16(out + kImageRecordRegion + 2 * i, image.region[i]);
 }
 
 struct nk_image DecodeImageRecord(const uint8_t in[kImageRecordBytes]) {
-  struct nk_image image = nk_image_id(static_cast<int>(LoadU32(in)));
-  image.w = LoadU16(in + 4);
-  image.h = LoadU16(in + 6);
-  for (int i = 0; i < 4; ++i) image.region[i] = LoadU16(in + 8 + 2 * i);
+  struct nk_image image = nk_image_id(static_cast<int>(LoadU32(in + kImageRecordHandle)));
+  image.w = LoadU16(in + kImageRecordWidth);
+  image.h = LoadU16(in + kImageRecordHeight);
+  for (int i = 0; i < 4; ++i) image.region[i] = LoadU16(in + kImageRecordRegion + 2 * i);
   return image;
 }
 

@@ -15,6 +15,10 @@ namespace qel {
 // An image record as memblocks carry it: handle (32-bit), width, height, region x, y, width,
 // height (unsigned 16-bit each), little-endian.
 inline constexpr int32_t kImageRecordBytes = 16;
+inline constexpr int32_t kImageRecordHandle = 0;
+inline constexpr int32_t kImageRecordWidth = 4;
+inline constexpr int32_t kImageRecordHeight = 6;
+inline constexpr int32_t kImageRecordRegion = 8;  // x, y, w, h
 
 // A float for a 16-bit record field: truncated toward zero, kept modulo 65536 (-1 is
 // 65535); not-a-number and infinities give 0.

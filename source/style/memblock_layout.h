@@ -32,6 +32,14 @@ constexpr bool IsBlockWidget(int32_t widget) { return widget >= kFirstBlockWidge
 // Bytes of a block of the widget number; 0 outside 1 to 20.
 constexpr int32_t StyleBlockSize(int32_t widget) { return IsBlockWidget(widget) ? kStyleBlockSizes[widget] : 0; }
 
+// Offsets inside a style item's 36 bytes: its type, then either colour bytes r, g, b, a or
+// an image (handle id; width and height; region x, y, w, h), then a nine-slice's borders.
+inline constexpr int32_t kItemType = 0;        // 32-bit signed: 0 colour, 1 image, 2 nine-slice
+inline constexpr int32_t kItemData = 4;        // colour r, g, b, a or the image handle id
+inline constexpr int32_t kItemImageSize = 8;   // width, height: 16 bits each
+inline constexpr int32_t kItemRegion = 12;     // x, y, w, h: 16 bits each
+inline constexpr int32_t kItemBorders = 20;    // left, top, right, bottom: floats
+
 // What an integer field holds, and so which values the live style can use. A block written
 // by a script may hold anything there.
 enum class IntRange : uint8_t {

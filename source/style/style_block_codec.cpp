@@ -16,12 +16,6 @@
 namespace qel {
 namespace {
 
-// Offsets inside an item's 36 bytes.
-constexpr int kItemData = 4;         // colour r, g, b, a or the image handle id
-constexpr int kItemImageSize = 8;    // width, height: 16 bits each
-constexpr int kItemRegion = 12;      // x, y, w, h: 16 bits each
-constexpr int kItemBorders = 20;     // left, top, right, bottom: floats
-
 constexpr nk_flags kTextAlignmentBits = NK_TEXT_ALIGN_LEFT | NK_TEXT_ALIGN_CENTERED | NK_TEXT_ALIGN_RIGHT |
                                         NK_TEXT_ALIGN_TOP | NK_TEXT_ALIGN_MIDDLE | NK_TEXT_ALIGN_BOTTOM;
 
@@ -58,7 +52,7 @@ float SliceBorder(float border, nk_ushort limit) {
 // The item at `in`, over `item`; an unknown type leaves `item` as it was.
 void DecodeItem(const uint8_t* in, struct nk_style_item& item, const StyleBlockSource& source,
                 const std::string& path) {
-  const int32_t type = static_cast<int32_t>(LoadU32(in));
+  const int32_t type = static_cast<int32_t>(LoadU32(in + kItemType));
   switch (type) {
     case NK_STYLE_ITEM_COLOR:
       item = nk_style_item_color(nk_rgba(in[kItemData], in[kItemData + 1], in[kItemData + 2], in[kItemData + 3]));
@@ -179,7 +173,7 @@ void DecodeFields(const FieldTable& table, const uint8_t* in, void* native, cons
 
 void EncodeStyleItem(const struct nk_style_item& item, uint8_t* out) {
   std::memset(out, 0, kItemBlockBytes);
-  StoreU32(out, static_cast<uint32_t>(item.type));
+  StoreU32(out + kItemType, static_cast<uint32_t>(item.type));
   switch (item.type) {
     case NK_STYLE_ITEM_COLOR:
       std::memcpy(out + kItemData, &item.data.color, 4);

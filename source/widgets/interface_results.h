@@ -9,6 +9,11 @@
 
 namespace qel {
 
+// Bytes each kind of result takes from the start of the block.
+inline constexpr int32_t kRectResultBytes = 16;
+inline constexpr int32_t kVec2ResultBytes = 8;
+inline constexpr int32_t kScrollResultBytes = 8;
+
 // Four floats x, y, width, height at bytes 0, 4, 8 and 12.
 int32_t WriteRectResult(struct nk_rect rect);
 // Two floats x, y at bytes 0 and 4.
