@@ -26,7 +26,14 @@ void BakeAsTheAtlasDoes(const uint8_t* data, size_t size) {
   config.ttf_data_owned_by_atlas = 1;
   if (nk_font_atlas_add(&atlas, &config)) {
     int width = 0, height = 0;
-    nk_font_atlas_bake(&atlas, &width, &height, NK_FONT_ATLAS_RGBA32);
+    const bool baked = nk_font_atlas_bake(&atlas, &width, &height, NK_FONT_ATLAS_RGBA32) != nullptr;
+    nk_font_atlas_end(&atlas, nk_handle_id(1), nullptr);
+    // A baked font measures from its glyph table; an unbaked one the plug-in never measures.
+    if (baked) {
+      static const char kText[] = "Fuzz 0123 \xc3\xa9";
+      for (nk_font* font = atlas.fonts; font; font = font->next)
+        font->handle.width(font->handle.userdata, font->handle.height, kText, sizeof kText - 1);
+    }
   } else {
     atlas.permanent.free(atlas.permanent.userdata, bytes);
   }
