@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets of the plug-in's parsers (fuzz/) with clang, AddressSanitizer
 # and UndefinedBehaviorSanitizer in their own tree, and runs each one:
-#   scripts/fuzz-parsers.sh [executions | <seconds>s] [target name filter]
+#   scripts/fuzz-parsers.sh [executions | <seconds>s] [regular expression of target names]
 # A plain number runs each target that many executions (the test command's fixed budget,
 # default 20000); a number with "s" runs each for that many seconds. Each target starts from
 # its committed seeds in fuzz/corpus/<target> and keeps what it finds new in
@@ -50,7 +50,7 @@ failed=()
 for program in "$build"/fuzz/*_fuzzer; do
   target=$(basename "$program")
   name=${target%_fuzzer}
-  if [ -n "$filter" ] && [[ "$name" != *"$filter"* ]]; then continue; fi
+  if [ -n "$filter" ] && ! [[ "$name" =~ $filter ]]; then continue; fi
   corpus="$build/corpus/$name"
   mkdir -p "$corpus"
   options=(-timeout=10 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$build/findings/$name-")
