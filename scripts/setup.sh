@@ -5,6 +5,7 @@ set -euo pipefail
 export DEBIAN_FRONTEND=noninteractive
 packages=(
   build-essential cmake ninja-build pkg-config patch dpkg-dev
+  clang-14 libclang-rt-14-dev  # libFuzzer and clang's sanitizer runtimes (scripts/fuzz-parsers.sh)
   libglew-dev libglfw3-dev libpugixml-dev libstb-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth libgl1-mesa-dri libgl1-mesa-dev

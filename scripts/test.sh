@@ -17,6 +17,11 @@ if [ "${QEL_SKIP_SANITIZERS:-0}" != 1 ]; then
   bash "$root/scripts/test-sanitized.sh"
 fi
 
+# The parsers' libFuzzer targets, each for a fixed number of executions from its seeds.
+if [ "${QEL_SKIP_FUZZ:-0}" != 1 ]; then
+  bash "$root/scripts/fuzz-parsers.sh" "${QEL_FUZZ_PARSER_RUNS:-20000}"
+fi
+
 # The real target is a 32-bit Windows DLL: cross-build it and check its export names.
 if [ "${QEL_SKIP_WINDOWS:-0}" != 1 ]; then
   bash "$root/scripts/build-windows.sh"

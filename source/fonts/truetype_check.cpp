@@ -246,7 +246,7 @@ bool OutlinesAreSound(const uint8_t* glyf, uint64_t glyphs, const Locations& loc
 }
 
 // Every glyph the baker can reach has its location, its outline and its metrics inside
-// their tables.
+// their tables, and a bounding box that is not turned inside out.
 bool GlyphTablesAreSound(const Font& font, const Table& head, const Table& hhea, const Table& maxp) {
   const Table loca = font.Find("loca"), glyf = font.Find("glyf"), hmtx = font.Find("hmtx");
   const uint32_t location_format = U16(font.data + head.offset + 50);
@@ -261,7 +261,11 @@ bool GlyphTablesAreSound(const Font& font, const Table& head, const Table& hhea,
     const uint64_t at = next;
     next = location(glyph + 1);
     if (at > glyf.length || next > glyf.length) return false;
-    if (at != next && at + kGlyphHeader > next) return false;  // a glyph's bytes end where the next one's start
+    if (at == next) continue;
+    if (at + kGlyphHeader > next) return false;  // a glyph's bytes end where the next one's start
+    // The packer sizes a glyph's bitmap from its box: an inverted one gives a negative size.
+    const uint8_t* box = font.data + glyf.offset + at + 2;
+    if (S16(box) > S16(box + 4) || S16(box + 2) > S16(box + 6)) return false;
   }
   if (!OutlinesAreSound(font.data + glyf.offset, glyphs, location)) return false;
 

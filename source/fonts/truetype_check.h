@@ -12,7 +12,8 @@ namespace qel {
 // when present) lie inside the bytes, and whose tables hold what the baker indexes in them:
 // a Unicode subtable of a format it reads (0, 4, 6, 12, 13) with every entry its header
 // announces, a location for every glyph maxp counts, each inside glyf, and metrics for
-// every glyph in hmtx. Each glyph's outline lies inside its own bytes as the shape reader
+// every glyph in hmtx. Each glyph's bounding box has its minimum at or below its maximum on
+// both axes (the packer sizes bitmaps from it). Each glyph's outline lies inside its own bytes as the shape reader
 // walks it (contour ends, instructions, flags with their repeat counts, coordinates, or
 // component records), and composites nest at most 8 deep, so
 // never contain themselves, and expand to a bounded number of points.

@@ -188,6 +188,7 @@ TEST_F(TrueTypeCheck, EveryGlyphNeedsALocationInsideGlyfAndItsMetrics) {
   const size_t loca = at.offset["loca"], glyf_length = at.length["glyf"];
   const size_t drawn = 36;  // 'A': a glyph with an outline
   ASSERT_NE(U32(font_, loca + 4 * drawn), U32(font_, loca + 4 * drawn + 4));
+  const size_t drawn_box = at.offset["glyf"] + U32(font_, loca + 4 * drawn) + 2;  // xMin, yMin, xMax, yMax
 
   struct Corruption {
     const char* what;
@@ -204,6 +205,9 @@ TEST_F(TrueTypeCheck, EveryGlyphNeedsALocationInsideGlyfAndItsMetrics) {
       {"one long metric more than hmtx holds", at.offset["hhea"] + 34, static_cast<uint32_t>(long_metrics + 1), false},
       {"no long metric", at.offset["hhea"] + 34, 0, false},
       {"ascent equal to descent", at.offset["hhea"] + 4, U16(font_, at.offset["hhea"] + 6), false},
+      // The packer would give the glyph's bitmap a negative width or height.
+      {"a box whose right edge lies left of its left", drawn_box + 4, 0x8000, false},
+      {"a box whose top lies below its bottom", drawn_box + 6, 0x8000, false},
   };
   for (const Corruption& c : corruptions) {
     std::vector<uint8_t> bad = font_;
