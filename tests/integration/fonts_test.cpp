@@ -13,6 +13,14 @@ namespace {
 
 const std::string kDejaVuRaw = "raw:" + kDejaVuSans;
 
+// The plug-in writes the system font folder with forward slashes; Windows' temp folder,
+// under which the tests' folders lie, is written with backslashes.
+std::string ForwardSlashes(std::string path) {
+  for (char& c : path)
+    if (c == '\\') c = '/';
+  return path;
+}
+
 using Fonts = FontTest;
 
 TEST_F(Fonts, AStashWithoutFontsMakesTheBuiltInFontTheDefaultStyleFont) {
@@ -203,21 +211,21 @@ TEST_F(Fonts, TheSystemFontFolderIsFoundThroughSystemRootThenWindirThenSystemDri
   SetEnvironmentValue("SystemRoot", Media("root"));
   SetEnvironmentValue("windir", Media("nowhere"));
   EXPECT_EQ(api().FontAtlasAddFromSystem("from root", "DejaVuSans.ttf", 16.0f), 1);
-  const std::string from_root = "raw:" + Media("root") + "/Fonts/DejaVuSans.ttf";
+  const std::string from_root = "raw:" + ForwardSlashes(Media("root")) + "/Fonts/DejaVuSans.ttf";
   EXPECT_TRUE(LogHas(LogLevelAndText(msg::FontLoadAttempted, from_root.c_str())));
 
   // An empty SystemRoot counts as none; backslashes become slashes.
   SetEnvironmentValue("SystemRoot", "");
   SetEnvironmentValue("windir", Media("win") + "\\dir");
   EXPECT_EQ(api().FontAtlasAddFromSystem("from windir", "DejaVuSans.ttf", 16.0f), 1);
-  const std::string from_windir = "raw:" + Media("win") + "/dir/Fonts/DejaVuSans.ttf";
+  const std::string from_windir = "raw:" + ForwardSlashes(Media("win")) + "/dir/Fonts/DejaVuSans.ttf";
   EXPECT_TRUE(LogHas(LogText(msg::FontLoadAttempted, from_windir.c_str())));
 
   ClearEnvironmentValue("SystemRoot");
   ClearEnvironmentValue("windir");
   SetEnvironmentValue("SystemDrive", Media("drive"));
   EXPECT_EQ(api().FontAtlasAddFromSystem("from drive", "DejaVuSans.ttf", 16.0f), 1);
-  const std::string from_drive = "raw:" + Media("drive") + "/Windows/Fonts/DejaVuSans.ttf";
+  const std::string from_drive = "raw:" + ForwardSlashes(Media("drive")) + "/Windows/Fonts/DejaVuSans.ttf";
   EXPECT_TRUE(LogHas(LogText(msg::FontLoadAttempted, from_drive.c_str())));
   EXPECT_EQ(api().FontAtlasAddFromSystem("absent", "NoSuchFont.ttf", 16.0f), 0);
   EXPECT_EQ(api().FontAtlasAddFromSystem("from drive", "DejaVuSans.ttf", 16.0f), 0);
