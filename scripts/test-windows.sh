@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the 64-bit Windows build under Wine, headless: the integration suite one process per
-# test, then the demo, whose last frame must match the Linux demo's within a small tolerance,
-# then the interface script, whose memblock bytes must equal the Linux build's byte for byte.
+# test, then every page of the demo, whose last frame must match the Linux demo's within a small
+# tolerance (screenshots in out/demo-windows/PAGE/ beside Linux's out/demo/PAGE/), then the
+# interface script, whose memblock bytes must equal the Linux build's byte for byte.
 # Installs what it needs on Debian 12 (wine64, the posix-model mingw-w64 compilers, Xvfb).
 # A machine where Wine cannot run skips all this with one line saying why; under CI=true that
 # skip is a failure.
@@ -11,12 +12,11 @@ build=${QEL_BUILD_DIR:-$root/build}
 win=${QEL_WIN64_BUILD_DIR:-$root/build-win64}
 jobs=${QEL_JOBS:-2}
 test_timeout=${QEL_WINDOWS_TEST_TIMEOUT:-180}
-demo_page=${QEL_WINDOWS_DEMO_PAGE:-main}
 demo_frames=120
 # Both builds draw through the same Mesa rasteriser; what may differ is the last bit of a
 # blended or anti-aliased pixel, from the two C runtimes' float functions.
 tolerance=${QEL_FRAME_TOLERANCE:-2}
-wine_loader=/usr/lib/wine/wine64
+wine_loader=${QEL_WINE64:-/usr/lib/wine/wine64}
 
 skip() {
   if [ "${CI:-}" = true ]; then
@@ -66,7 +66,8 @@ mkdir -p "$WINEPREFIX"
 logs=$win/test-logs
 rm -rf "$logs"
 mkdir -p "$logs"
-out_root=$root/out
+linux_out=${QEL_DEMO_OUT:-$root/out/demo}
+windows_out=${QEL_WINDOWS_DEMO_OUT:-$root/out/demo-windows}
 
 started=$(date +%s)
 "$wineserver" -p >/dev/null 2>&1 </dev/null || true
@@ -88,7 +89,9 @@ run_wine "$tests_exe" --gtest_list_tests >"$logs/list.txt" 2>"$logs/list.err" ||
   { cat "$logs/list.err"; echo "test-windows: cannot list the integration tests under Wine"; exit 1; }
 tr -d '\r' <"$logs/list.txt" | awk '
   /^[^ ]/ { suite = $1; next }
-  /^  [^ ]/ { print suite $1 }' >"$logs/tests.txt"
+  /^  [^ ]/ { print suite $1 }' >"$logs/all-tests.txt"
+# QEL_WINDOWS_TEST_FILTER (an extended regular expression) runs only the tests it matches.
+grep -E -- "${QEL_WINDOWS_TEST_FILTER:-.}" "$logs/all-tests.txt" >"$logs/tests.txt" || true
 count=$(wc -l <"$logs/tests.txt")
 [ "$count" -gt 0 ] || { echo "test-windows: the integration suite lists no tests"; exit 1; }
 
@@ -123,28 +126,41 @@ if [ "$failed" -gt 0 ]; then
   status=1
 fi
 
-# The demo, drawn by both builds with the same arguments; the Windows screenshots go beside
-# the Linux ones.
+# The demo, every page drawn by both builds with the same arguments; the Windows screenshots go
+# beside the Linux ones, and each page's last frame must match the Linux one.
 demo_started=$(date +%s)
-demo_args=(--demo "$demo_page" --frames "$demo_frames" --every 40 --width 1040 --height 620 --media "$root/examples/media")
+if [ -n "${QEL_WINDOWS_DEMO_PAGES:-}" ]; then
+  read -r -a pages <<<"$QEL_WINDOWS_DEMO_PAGES"
+else
+  mapfile -t pages < <("$build/host/qelhost" --list-demos)
+fi
 last=$(printf 'frame_%05d.png' "$demo_frames")
-linux_shots=$out_root/demo/$demo_page
-windows_shots=$out_root/demo-windows/$demo_page
-mkdir -p "$linux_shots" "$windows_shots"
-"$build/host/qelhost" --plugin "$build/nuklearplugin.so" "${demo_args[@]}" --screenshot-dir "$linux_shots" \
-  >"$logs/demo-linux.log" 2>&1 || { cat "$logs/demo-linux.log"; echo "test-windows: the Linux demo failed"; status=1; }
-if timeout 300 "$wine_loader" "$win/host/qelhost.exe" --plugin "$win/nuklearplugin.dll" "${demo_args[@]}" \
-    --screenshot-dir "$windows_shots" >"$logs/demo-windows.log" 2>&1 </dev/null; then
-  echo "test-windows: demo page $demo_page under Wine in $(( $(date +%s) - demo_started )) s: screenshots in $windows_shots"
+for page in "${pages[@]}"; do
+  demo_args=(--demo "$page" --frames "$demo_frames" --every 40 --width 1040 --height 620 --media "$root/examples/media")
+  linux_shots=$linux_out/$page
+  windows_shots=$windows_out/$page
+  mkdir -p "$linux_shots" "$windows_shots"
+  if ! "$build/host/qelhost" --plugin "$build/nuklearplugin.so" "${demo_args[@]}" --screenshot-dir "$linux_shots" \
+      >"$logs/demo-linux-$page.log" 2>&1; then
+    cat "$logs/demo-linux-$page.log"
+    echo "test-windows: demo page $page failed on Linux"
+    status=1
+    continue
+  fi
+  if ! timeout 300 "$wine_loader" "$win/host/qelhost.exe" --plugin "$win/nuklearplugin.dll" "${demo_args[@]}" \
+      --screenshot-dir "$windows_shots" >"$logs/demo-windows-$page.log" 2>&1 </dev/null; then
+    cat "$logs/demo-windows-$page.log"
+    echo "test-windows: demo page $page failed under Wine"
+    status=1
+    continue
+  fi
+  echo -n "test-windows: demo page $page under Wine, last frame against Linux: "
   if ! "$build/host/frame-compare" "$linux_shots/$last" "$windows_shots/$last" "$tolerance"; then
-    echo "test-windows: the Windows demo frame differs from the Linux one"
+    echo "test-windows: demo page $page: the Windows frame differs from the Linux one"
     status=1
   fi
-else
-  cat "$logs/demo-windows.log"
-  echo "test-windows: the demo failed under Wine"
-  status=1
-fi
+done
+echo "test-windows: ${#pages[@]} demo pages on both builds in $(( $(date +%s) - demo_started )) s; Windows screenshots in $windows_out/"
 
 # The interface script: the memblock bytes the DLL writes equal those the .so writes.
 "$build/host/qelhost" --plugin "$build/nuklearplugin.so" --media "$root/examples/media" \
