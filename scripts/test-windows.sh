@@ -46,9 +46,11 @@ if [ "${QEL_WINDOWS_INSIDE_XVFB:-0}" != 1 ]; then
   started=$(date +%s)
   bash "$root/scripts/build-windows-x64.sh"
   echo "test-windows: Windows build took $(( $(date +%s) - started )) s"
-  if [ ! -x "$build/host/qelhost" ] || [ ! -x "$build/host/frame-compare" ] || [ ! -f "$build/nuklearplugin.so" ]; then
-    bash "$root/scripts/build.sh" nuklearplugin qelhost frame-compare
+  if [ ! -x "$build/host/qelhost" ] || [ ! -x "$build/host/frame-compare" ] || [ ! -f "$build/nuklearplugin.so" ] ||
+     [ ! -x "$build/export-manifest" ]; then
+    bash "$root/scripts/build.sh" nuklearplugin qelhost frame-compare export-manifest
   fi
+  OBJDUMP=x86_64-w64-mingw32-objdump bash "$root/scripts/check-windows-exports.sh" "$win/nuklearplugin.dll" "$build/export-manifest"
   QEL_WINDOWS_INSIDE_XVFB=1 xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$0"
   exit $?
 fi

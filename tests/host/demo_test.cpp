@@ -81,7 +81,7 @@ TEST_F(Demo, EveryListedPagePlaysAndDraws) {
 // plug-in without the script's exports is refused.
 TEST_F(Demo, InterfaceScriptWritesTheSameMemblockBytesEveryRun) {
 #if defined(QEL_PLUGIN_PATH) && defined(QEL_DEMO_MEDIA)
-  constexpr size_t kCallsPerFrame = 14, kFrames = 3, kBlock = 2048;
+  constexpr size_t kCallsPerFrame = 13, kFrames = 3, kBlock = 2048;
   std::string dumps[2];
   for (int run = 0; run < 2; ++run) {
     const std::string path = Root() + "/interface" + std::to_string(run) + ".bin";
