@@ -31,6 +31,8 @@ const char* CliUsage() {
          "  --media DIR            the media folder (default .)\n"
          "  --demo NAME            the demo page to play (default: main)\n"
          "  --list-demos           print the names of the demo pages, one a line\n"
+         "  --interface-dump FILE  play the interface script instead of the demo and write the\n"
+         "                         interface memblock's bytes after each of its calls to FILE\n"
          "  --help                 this text\n";
 }
 
@@ -50,7 +52,8 @@ bool ParseCliOptions(int argc, const char* const* argv, CliOptions& options, std
       continue;
     }
     if (flag != "--plugin" && flag != "--frames" && flag != "--screenshot-dir" && flag != "--every" &&
-        flag != "--width" && flag != "--height" && flag != "--media" && flag != "--demo") {
+        flag != "--width" && flag != "--height" && flag != "--media" && flag != "--demo" &&
+        flag != "--interface-dump") {
       error = "unknown option " + flag;
       return false;
     }
@@ -64,6 +67,7 @@ bool ParseCliOptions(int argc, const char* const* argv, CliOptions& options, std
     else if (flag == "--screenshot-dir") options.screenshot_dir = value;
     else if (flag == "--media") options.media = value;
     else if (flag == "--demo") options.demo = value;
+    else if (flag == "--interface-dump") options.interface_dump = value;
     else if (flag == "--frames") good = ParseCount(value, 1, options.frames);
     else if (flag == "--every") good = ParseCount(value, 1, options.every);
     else if (flag == "--width") good = ParseCount(value, 1, options.width);

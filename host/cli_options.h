@@ -14,6 +14,7 @@ struct CliOptions {
   int width = 1024, height = 768; // --width W --height H
   std::string media = ".";        // --media DIR
   std::string demo;               // --demo NAME
+  std::string interface_dump;     // --interface-dump FILE: the interface script's memblock bytes
   bool list_demos = false;        // --list-demos: print the demo pages' names
   bool help = false;              // --help
 };

@@ -4,7 +4,6 @@
 
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
-#include <dlfcn.h>
 
 #include <chrono>
 #include <cstdio>
@@ -13,6 +12,7 @@
 #include "command_table.h"
 #include "engine_frame.h"
 #include "host_state.h"
+#include "plugin_library.h"
 #include "render_targets.h"
 #include "text.h"
 #include "window_input.h"
@@ -131,16 +131,17 @@ bool Host::LoadPlugin(const std::string& library_path) {
     std::fprintf(stderr, "qelhost: cannot load a plug-in without a running host\n");
     return false;
   }
-  void* library = dlopen(library_path.c_str(), RTLD_NOW | RTLD_LOCAL);
+  std::string error;
+  void* library = engine::OpenPluginLibrary(library_path, error);
   if (!library) {
-    std::fprintf(stderr, "qelhost: cannot load %s: %s\n", library_path.c_str(), dlerror());
+    std::fprintf(stderr, "qelhost: cannot load %s: %s\n", library_path.c_str(), error.c_str());
     return false;
   }
   using Receive = void (*)(void* (*)(const char*));
-  auto receive = reinterpret_cast<Receive>(dlsym(library, "ReceiveQELPtr"));
+  auto receive = reinterpret_cast<Receive>(engine::PluginLibrarySymbol(library, "ReceiveQELPtr"));
   if (!receive) {
     std::fprintf(stderr, "qelhost: %s has no ReceiveQELPtr export\n", library_path.c_str());
-    dlclose(library);
+    engine::ClosePluginLibrary(library);
     return false;
   }
   plugin_ = library;
@@ -148,7 +149,7 @@ bool Host::LoadPlugin(const std::string& library_path) {
   return true;
 }
 
-void* Host::Symbol(const char* name) const { return plugin_ && name ? dlsym(plugin_, name) : nullptr; }
+void* Host::Symbol(const char* name) const { return engine::PluginLibrarySymbol(plugin_, name); }
 
 void Host::Update(float dt) {
   if (ok()) engine::UpdateFrame(*state_, dt);

@@ -6,6 +6,7 @@
 
 #include "cli_options.h"
 #include "demo.h"
+#include "interface_script.h"
 #include "qelhost.h"
 
 namespace {
@@ -62,6 +63,7 @@ int main(int argc, char** argv) {
   qel::Host host(config);
   if (!host.ok()) return 1;
   if (!host.LoadPlugin(options.plugin)) return 1;
+  if (!options.interface_dump.empty()) return WriteInterfaceDump(host, options.interface_dump) ? 0 : 1;
 
   const int frames = options.frames > 0 ? options.frames : options.visible ? -1 : kDefaultFrames;
   DemoStart(host, !options.visible);

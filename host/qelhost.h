@@ -47,8 +47,8 @@ class Host {
 
   static void* Lookup(const char* name);           // handed to ReceiveQELPtr; serves the live Host
   void RemoveCommand(const std::string& name);     // before LoadPlugin: a host without that command
-  bool LoadPlugin(const std::string& library_path);  // dlopen + ReceiveQELPtr; false + stderr on failure
-  void* Symbol(const char* name) const;            // dlsym in the loaded plug-in (nullptr if none)
+  bool LoadPlugin(const std::string& library_path);  // loads the library + ReceiveQELPtr; false + stderr on failure
+  void* Symbol(const char* name) const;            // an export of the loaded plug-in (nullptr if none)
   template <class Sig>
   Sig* Export(const char* name) const {
     return reinterpret_cast<Sig*>(Symbol(name));

@@ -26,4 +26,7 @@ fi
 if [ "${QEL_SKIP_WINDOWS:-0}" != 1 ]; then
   bash "$root/scripts/build-windows.sh"
   bash "$root/scripts/check-windows-exports.sh" "${QEL_WINDOWS_BUILD_DIR:-$root/build-win32}/nuklearplugin.dll" "$build/export-manifest"
+  # The 64-bit Windows build runs under Wine: the integration suite, the demo against the
+  # Linux frame, the interface memblock bytes against the Linux build's.
+  bash "$root/scripts/test-windows.sh"
 fi

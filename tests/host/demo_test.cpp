@@ -1,8 +1,10 @@
 // Smoke test of the qelhost program with the real plug-in: the demo plays a few frames
 // headless and its last frame is written and shows the interface.
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -69,6 +71,37 @@ TEST_F(Demo, EveryListedPagePlaysAndDraws) {
   }
   const std::string unknown = std::string(QEL_HOST_PROGRAM) + " --plugin " + QEL_PLUGIN_PATH + " --demo nosuchpage 2>/dev/null";
   EXPECT_NE(std::system(unknown.c_str()), 0);
+#else
+  GTEST_SKIP() << "built without the plug-in";
+#endif
+}
+
+// The interface script answers through the interface memblock: a copy of the whole block after
+// each call, the first one the window's bounds as given; two runs give the same bytes, and a
+// plug-in without the script's exports is refused.
+TEST_F(Demo, InterfaceScriptWritesTheSameMemblockBytesEveryRun) {
+#if defined(QEL_PLUGIN_PATH) && defined(QEL_DEMO_MEDIA)
+  constexpr size_t kCallsPerFrame = 13, kFrames = 3, kBlock = 2048;
+  std::string dumps[2];
+  for (int run = 0; run < 2; ++run) {
+    const std::string path = Root() + "/interface" + std::to_string(run) + ".bin";
+    const std::string command = std::string(QEL_HOST_PROGRAM) + " --plugin " + QEL_PLUGIN_PATH + " --media " +
+                                QEL_DEMO_MEDIA + " --interface-dump " + path;
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    std::ifstream in(path, std::ios::binary);
+    dumps[run].assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  ASSERT_EQ(dumps[0].size(), kCallsPerFrame * kFrames * kBlock);
+  EXPECT_TRUE(dumps[0] == dumps[1]);
+  float bounds[4];
+  std::memcpy(bounds, dumps[0].data(), sizeof bounds);
+  EXPECT_EQ(bounds[0], 27.75f);
+  EXPECT_EQ(bounds[1], 30.75f);
+  EXPECT_EQ(bounds[2], 401.3f);
+  EXPECT_EQ(bounds[3], 299.9f);
+  const std::string refused = std::string(QEL_HOST_PROGRAM) + " --plugin " + QEL_PROBE_PLUGIN + " --interface-dump " +
+                              Root() + "/refused.bin 2>/dev/null";
+  EXPECT_NE(std::system(refused.c_str()), 0);
 #else
   GTEST_SKIP() << "built without the plug-in";
 #endif

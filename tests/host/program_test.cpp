@@ -22,7 +22,7 @@ TEST(ProgramOptions, ReadsEveryFlag) {
   CliOptions options;
   std::string error;
   ASSERT_TRUE(Parse({"--plugin", "p.so", "--frames", "120", "--screenshot-dir", "out", "--every", "60", "--visible",
-                     "--width", "800", "--height", "600", "--media", "media", "--demo", "default"},
+                     "--width", "800", "--height", "600", "--media", "media", "--demo", "default", "--interface-dump", "dump.bin"},
                     options, error))
       << error;
   EXPECT_EQ(options.plugin, "p.so");
@@ -34,6 +34,7 @@ TEST(ProgramOptions, ReadsEveryFlag) {
   EXPECT_EQ(options.height, 600);
   EXPECT_EQ(options.media, "media");
   EXPECT_EQ(options.demo, "default");
+  EXPECT_EQ(options.interface_dump, "dump.bin");
 }
 
 TEST(ProgramOptions, RefusesBadLines) {

@@ -5,12 +5,21 @@
 #include <iterator>
 #include <string>
 
+#include "environment.h"
 #include "font_fixture.h"
 
 namespace qel {
 namespace {
 
 const std::string kDejaVuRaw = "raw:" + kDejaVuSans;
+
+// The plug-in writes the system font folder with forward slashes; Windows' temp folder,
+// under which the tests' folders lie, is written with backslashes.
+std::string ForwardSlashes(std::string path) {
+  for (char& c : path)
+    if (c == '\\') c = '/';
+  return path;
+}
 
 using Fonts = FontTest;
 
@@ -194,29 +203,29 @@ TEST_F(Fonts, TheSystemFontFolderIsFoundThroughSystemRootThenWindirThenSystemDri
   namespace fs = std::filesystem;
   for (const char* folder : {"root/Fonts", "win/dir/Fonts", "drive/Windows/Fonts"}) {
     fs::create_directories(Media(folder));
-    fs::create_symlink(kDejaVuSans, Media(std::string(folder) + "/DejaVuSans.ttf"));
+    fs::copy_file(kDejaVuSans, Media(std::string(folder) + "/DejaVuSans.ttf"));  // Wine has no symbolic links
   }
   Start();
   api().FontStashBegin();
 
-  setenv("SystemRoot", Media("root").c_str(), 1);
-  setenv("windir", Media("nowhere").c_str(), 1);
+  SetEnvironmentValue("SystemRoot", Media("root"));
+  SetEnvironmentValue("windir", Media("nowhere"));
   EXPECT_EQ(api().FontAtlasAddFromSystem("from root", "DejaVuSans.ttf", 16.0f), 1);
-  const std::string from_root = "raw:" + Media("root") + "/Fonts/DejaVuSans.ttf";
+  const std::string from_root = "raw:" + ForwardSlashes(Media("root")) + "/Fonts/DejaVuSans.ttf";
   EXPECT_TRUE(LogHas(LogLevelAndText(msg::FontLoadAttempted, from_root.c_str())));
 
   // An empty SystemRoot counts as none; backslashes become slashes.
-  setenv("SystemRoot", "", 1);
-  setenv("windir", (Media("win") + "\\dir").c_str(), 1);
+  SetEnvironmentValue("SystemRoot", "");
+  SetEnvironmentValue("windir", Media("win") + "\\dir");
   EXPECT_EQ(api().FontAtlasAddFromSystem("from windir", "DejaVuSans.ttf", 16.0f), 1);
-  const std::string from_windir = "raw:" + Media("win") + "/dir/Fonts/DejaVuSans.ttf";
+  const std::string from_windir = "raw:" + ForwardSlashes(Media("win")) + "/dir/Fonts/DejaVuSans.ttf";
   EXPECT_TRUE(LogHas(LogText(msg::FontLoadAttempted, from_windir.c_str())));
 
-  unsetenv("SystemRoot");
-  unsetenv("windir");
-  setenv("SystemDrive", Media("drive").c_str(), 1);
+  ClearEnvironmentValue("SystemRoot");
+  ClearEnvironmentValue("windir");
+  SetEnvironmentValue("SystemDrive", Media("drive"));
   EXPECT_EQ(api().FontAtlasAddFromSystem("from drive", "DejaVuSans.ttf", 16.0f), 1);
-  const std::string from_drive = "raw:" + Media("drive") + "/Windows/Fonts/DejaVuSans.ttf";
+  const std::string from_drive = "raw:" + ForwardSlashes(Media("drive")) + "/Windows/Fonts/DejaVuSans.ttf";
   EXPECT_TRUE(LogHas(LogText(msg::FontLoadAttempted, from_drive.c_str())));
   EXPECT_EQ(api().FontAtlasAddFromSystem("absent", "NoSuchFont.ttf", 16.0f), 0);
   EXPECT_EQ(api().FontAtlasAddFromSystem("from drive", "DejaVuSans.ttf", 16.0f), 0);
