@@ -200,5 +200,34 @@ TEST_F(WindowMistakes, TheForcedEndKeepsTheClosedWindowRule) {
   EXPECT_EQ(api().WindowIsHidden("closable"), kHidden);
 }
 
+// Call sequences, cut down from random scripts, that once made the frame's command list link
+// back on itself (drawing it would never end). Each case has window names of its own.
+struct BrokenListSequence {
+  const char* what;
+  std::function<void(const ExportTable& api)> calls;
+};
+
+TEST_F(WindowMistakes, SequencesThatOnceBrokeTheCommandListDrawWholeFrames) {
+  StartWidgets();
+  const std::vector<BrokenListSequence> cases = {
+      {"a window begun hidden, left open, then shown from another window",
+       [](const ExportTable& api) {
+         api.WindowBegin("", 77, 31, 331, 188, 83);
+         api.WindowShow("", 0);
+         api.Render(0);
+         api.WindowBegin("", 385, 572, 269, 42, 374);
+         api.WindowBegin("tools", 291, 577, 72, 217, 402);
+         api.WindowShow("", 1);
+         api.Render(0);
+       }},
+  };
+  for (const BrokenListSequence& c : cases) {
+    SCOPED_TRACE(c.what);
+    c.calls(api());
+    Frame();  // and the next frame draws as usual
+    EXPECT_EQ(LogCount(msg::FrameCommandsLoop), 0);
+  }
+}
+
 }  // namespace
 }  // namespace qel
