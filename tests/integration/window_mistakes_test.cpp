@@ -220,6 +220,27 @@ TEST_F(WindowMistakes, SequencesThatOnceBrokeTheCommandListDrawWholeFrames) {
          api.WindowShow("", 1);
          api.Render(0);
        }},
+      {"every window hidden while windows are left open",
+       [](const ExportTable& api) {
+         api.WindowBegin("sweep", 553, 107, 390, 68, 1696);
+         api.WindowBegin("tools", 245, 256, 51, 202, 1226);
+         api.WindowBegin("", 614, 301, 334, 197, 1220);
+         api.WindowShow("", 0);
+         api.WindowEnd();
+         api.WindowShow("tools", 0);
+         api.WindowShow("sweep", 0);
+         api.Render(1);
+         api.WindowBegin("sweep", 601, -2, 67, 144, 296);
+         api.WindowBegin("", 405, 135, 283, 211, 896);
+         api.Sync();
+         api.WindowBegin("", 236, 238, 298, 123, 1347);
+         api.WindowBegin("sweep", 634, 321, 18, 205, 1710);
+         api.Render(0);
+         api.WindowBegin("", 447, 164, 69, 233, 1683);
+         api.Sync();
+         api.WindowBegin("sweep", 104, 533, 369, 224, 115);
+         api.WindowEnd();
+       }},
   };
   for (const BrokenListSequence& c : cases) {
     SCOPED_TRACE(c.what);
