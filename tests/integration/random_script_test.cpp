@@ -197,9 +197,8 @@ class RandomScript : public PluginTest {
     std::ostringstream text;
     switch (step.kind) {
       case Step::kExport: {
-        text << table_[static_cast<size_t>(step.index)].shape->name << " picks";
-        const size_t arguments = table_[static_cast<size_t>(step.index)].kinds.size() / 2;
-        for (size_t j = 0; j < arguments; ++j) text << ' ' << step.picks[j];
+        const ExportShape& shape = *table_[static_cast<size_t>(step.index)].shape;
+        text << shape.name << "(" << shape.spell_picked(step.picks) << ")";
         break;
       }
       case Step::kBegin:
@@ -378,7 +377,9 @@ TEST_F(RandomScript, ManyFramesOfRandomCallsLeaveEveryFrameSound) {
     const std::vector<Step> steps = Generate(static_cast<uint32_t>(seed), calls);
     std::string listing;
     for (int index : minimal) listing += "  " + Describe(steps[static_cast<size_t>(index)]) + "\n";
-    ADD_FAILURE() << "seed " << seed << " fails at step " << failed << "; minimal sequence of " << minimal.size()
+    const std::string where = failed < static_cast<size_t>(calls) ? "a check after step " + std::to_string(failed)
+                                                                   : "the process dying (crash or hang)";
+    ADD_FAILURE() << "seed " << seed << " fails by " << where << "; minimal sequence of " << minimal.size()
                   << " steps on a started plug-in:\n"
                   << listing;
     return;
