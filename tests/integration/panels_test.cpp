@@ -404,5 +404,44 @@ TEST_F(Panels, StrayEndsAndUnendedPanelsLeaveTheWindowWhole) {
   }
 }
 
+// A group keeps its scroll offsets in its window under a hash of its name; a tree node keyed
+// by the script can land on the same hash. Call sequences, cut down from random scripts,
+// that crashed on it; each must give frames like any other.
+struct SharedKeySequence {
+  const char* what;
+  std::function<void(const ExportTable& api)> calls;
+};
+
+TEST_F(Panels, AGroupWhoseNameMeetsATreeKeyBeginsWithoutCrashing) {
+  StartWidgets();
+  const std::vector<SharedKeySequence> cases = {
+      {"a spinner in an open tree tab of the same key",
+       [](const ExportTable& api) {
+         api.WindowBegin("tools", 99, 640, 343, 82, 84);
+         api.TreePushHashed(1, "[0.5,0.5", 2, "[", -2147483648, 2);
+         api.Spin("[", 0.5f, -1e30f, -1.0f, 1e-30f, 37, 2);
+         api.WindowEnd();
+       }},
+      {"a group after a closed tree node of the same key",
+       [](const ExportTable& api) {
+         api.WindowBegin("groups", 10, 10, 300, 200, 0);
+         api.LayoutRowDynamic(30, 1);
+         if (api.TreePushHashed(0, "node", 0, "g", -1, 2)) api.TreeStatePop();
+         api.LayoutRowDynamic(100, 1);
+         if (api.GroupBegin("g", 0)) {
+           api.LayoutRowDynamic(20, 1);
+           api.Label("inside", 17);
+           api.GroupEnd();
+         }
+         api.WindowEnd();
+       }},
+  };
+  for (const SharedKeySequence& c : cases) {
+    SCOPED_TRACE(c.what);
+    Frame([&] { c.calls(api()); });
+    Frame([&] { c.calls(api()); });
+  }
+}
+
 }  // namespace
 }  // namespace qel
