@@ -301,15 +301,16 @@ class RandomScript : public PluginTest {
     if (length <= 0) return false;
     const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
     // A quiet replay leaves the trace of the run it cuts down alone.
-    const std::string command = std::string(quiet ? "QEL_FUZZ_TRACE= " : "") + "QEL_FUZZ_REPLAY='" + path + "' '" + self + "' --gtest_filter='" +
-                                info->test_suite_name() + "." + info->name() + "'" +
+    const std::string command = std::string(quiet ? "QEL_FUZZ_TRACE= " : "") + "QEL_FUZZ_REPLAY='" + path + "' '" +
+                                self + "' --gtest_filter='" + info->test_suite_name() + "." + info->name() + "'" +
                                 (quiet ? " >/dev/null 2>&1" : "");
     const int status = std::system(command.c_str());
+    size_t at = kept.size(), written = 0;
+    if (std::ifstream(path + ".failed") >> written) at = written;  // none when the process died
+    std::remove(path.c_str());
+    std::remove((path + ".failed").c_str());
     if (status == 0) return false;
-    *failed_at = kept.size();
-    std::ifstream result(path + ".failed");
-    size_t at = 0;
-    if (result >> at && at < kept.size()) *failed_at = at;
+    *failed_at = std::min(at, kept.size());
     return true;
   }
 
