@@ -2,6 +2,7 @@
 // left open when the frame is drawn, and a begin while another window is open. Each must
 // give a sound frame (no unfinished command buffer drawn, no panel lost) and the next frame
 // must start clean. The sanitizer build of the test command checks the buffers themselves.
+#include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
@@ -241,12 +242,23 @@ TEST_F(WindowMistakes, SequencesThatOnceBrokeTheCommandListDrawWholeFrames) {
          api.WindowBegin("sweep", 104, 533, 369, 224, 115);
          api.WindowEnd();
        }},
+      {"a popup in a window closed by name and shown again",
+       [](const ExportTable& api) {
+         api.WindowBegin("", 633, 643, 103, 135, 312);
+         api.WindowEnd();
+         api.WindowClose("");
+         api.WindowShow("", 1);
+         api.WindowBegin("", 245, 618, 199, 99, 1618);
+         api.PopupBegin(31, std::string(5000, 'x').c_str(), 2, 0.0f, 1e30f, INFINITY, NAN);
+         api.Render(0);
+       }},
   };
   for (const BrokenListSequence& c : cases) {
     SCOPED_TRACE(c.what);
+    const int loops_before = LogCount(msg::FrameCommandsLoop);
     c.calls(api());
     Frame();  // and the next frame draws as usual
-    EXPECT_EQ(LogCount(msg::FrameCommandsLoop), 0);
+    EXPECT_EQ(LogCount(msg::FrameCommandsLoop), loops_before);
   }
 }
 
