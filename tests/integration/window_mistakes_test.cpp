@@ -252,6 +252,23 @@ TEST_F(WindowMistakes, SequencesThatOnceBrokeTheCommandListDrawWholeFrames) {
          api.PopupBegin(31, std::string(5000, 'x').c_str(), 2, 0.0f, 1e30f, INFINITY, NAN);
          api.Render(0);
        }},
+      {"a closed window shown again and begun while hidden windows are left open",
+       [](const ExportTable& api) {
+         api.WindowBegin("tools", 58, 206, 342, 139, 771);
+         api.WindowBegin("", 659, 419, 126, 19, 1136);
+         api.WindowBegin("sweep", 653, 69, 32, 91, 1220);
+         api.WindowShow("sweep", 0);
+         api.WindowEnd();
+         api.WindowShow("tools", 0);
+         api.WindowClose(nullptr);
+         api.WindowShow(nullptr, 31);
+         api.WindowBegin("", 137, 314, 318, 170, 102);
+         api.Render(0);
+         api.WindowBegin("sweep", -10, 198, 252, 95, 184);
+         api.Render(0);
+         api.WindowBegin("", 334, -16, 350, 49, 579);
+         api.WindowEnd();
+       }},
   };
   for (const BrokenListSequence& c : cases) {
     SCOPED_TRACE(c.what);
