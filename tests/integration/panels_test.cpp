@@ -70,6 +70,35 @@ TEST_F(Panels, TooltipsStayInsideTheVirtualScreenNearEachEdge) {
   }
 }
 
+// Arguments no tooltip can be placed by, in windows whose clip starts left of or above the
+// screen: the placement is worked out without overflowing, and the frame goes on.
+TEST_F(Panels, TooltipsWithUnplaceableArgumentsKeepTheFrameSound) {
+  StartWithTooltipStyle();
+  const struct {
+    const char* what;
+    float window_x, window_y, width, offset_x, offset_y;
+  } kCases[] = {
+      {"infinite offsets, negative width, window left of the screen", -8, 213, -1e30f, INFINITY, INFINITY},
+      {"infinite offsets, window above the screen", 40, -30, 100, INFINITY, INFINITY},
+      {"negative infinite offsets", -8, -8, 100, -INFINITY, -INFINITY},
+      {"not-a-number everywhere", -8, 20, NAN, NAN, NAN},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.what);
+    host().MoveMouse(100, 250);
+    Frame([&] {
+      if (api().WindowBegin("sweep", c.window_x, c.window_y, 190, 96, 177) &&
+          api().TooltipBegin0(c.width, c.offset_x, c.offset_y)) {
+        api().LayoutRowDynamic(20, 1);
+        api().Label("tip", kAlignLeft);
+        api().TooltipEnd();
+      }
+      api().WindowEnd();
+    });
+    EXPECT_EQ(api().WindowGetFlags(), 0);  // nothing is left open
+  }
+}
+
 TEST_F(Panels, TextTooltipsSitAboveThePointerUnlessGivenAVerticalOffset) {
   StartWithTooltipStyle();
   ASSERT_EQ(api().StyleMakeItem0("magenta", static_cast<int32_t>(Rgba(255, 0, 255))), 1);
