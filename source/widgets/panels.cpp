@@ -183,9 +183,11 @@ int32_t TooltipBegin0(float width, float offset_x, float offset_y) {
   const TooltipPlace place = PlaceTooltip(width, ctx->input.mouse.pos.x, ctx->input.mouse.pos.y, offset_x,
                                           offset_y, measures, screen.width, screen.height);
 
+  // A place at the end of the int range (an infinite offset) less a negative clip origin is
+  // beyond it: the difference is taken in 64 bits.
   const struct nk_rect clip = window->layout->clip;
-  const struct nk_rect bounds = nk_rect(static_cast<float>(place.x - TruncToInt(clip.x)),
-                                        static_cast<float>(place.y - TruncToInt(clip.y)),
+  const struct nk_rect bounds = nk_rect(static_cast<float>(int64_t{place.x} - TruncToInt(clip.x)),
+                                        static_cast<float>(int64_t{place.y} - TruncToInt(clip.y)),
                                         static_cast<float>(place.w), 16384.0f);
   if (!nk_popup_begin(ctx, NK_POPUP_DYNAMIC, kTooltipName, NK_WINDOW_NO_SCROLLBAR | NK_WINDOW_BORDER, bounds))
     return 0;  // another popup holds the window's popup: leave its kind and the window's panel alone

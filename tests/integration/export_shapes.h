@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cmath>
+#include <cstdio>
 #include <cstdint>
 #include <functional>
 #include <limits>
@@ -86,6 +87,44 @@ inline const char* const* Pick<const char* const*>(int) {
   return nullptr;
 }
 
+// A pool value as C++ source would spell it, for listings of calls.
+inline std::string Spelled(int32_t value) { return std::to_string(value); }
+inline std::string Spelled(uint32_t value) { return std::to_string(value) + "u"; }
+inline std::string Spelled(float value) {
+  if (std::isnan(value)) return "NAN";
+  if (std::isinf(value)) return value > 0 ? "INFINITY" : "-INFINITY";
+  char text[32];
+  std::snprintf(text, sizeof text, "%.9gf", static_cast<double>(value));
+  return text;
+}
+inline std::string Spelled(const char* value) {
+  if (!value) return "nullptr";
+  if (value == LongText()) return "LongText().c_str()";
+  std::string text = "\"";
+  for (const char* c = value; *c; ++c) {
+    const unsigned char byte = static_cast<unsigned char>(*c);
+    if (byte == '"' || byte == '\\') {
+      text += '\\';
+      text += *c;
+    } else if (byte < 0x20 || byte >= 0x7F) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\x%02x\"\"", byte);
+      text += escaped;
+    } else {
+      text += *c;
+    }
+  }
+  return text + "\"";
+}
+inline std::string Spelled(const char* const* value) { return value ? "{...}" : "nullptr"; }
+
+template <class... A, size_t... I>
+std::string SpellPicks(const int* picks, std::index_sequence<I...>) {
+  std::string text;
+  ((text += (I ? ", " : "") + Spelled(Pick<A>(picks[I]))), ...);
+  return text;
+}
+
 template <class R, class... A, size_t... I>
 void CallWithIndices(R (*function)(A...), int round, std::index_sequence<I...>) {
   function(Pick<A>(round + static_cast<int>(I))...);
@@ -112,6 +151,8 @@ struct CallShape<R (*)(A...)> {
   }
   // The host's letters for the signature, e.g. "L_SFF".
   static std::string Kinds() { return std::string(SignatureOf<R (*)(A...)>()); }
+  // The picked arguments as source text, e.g. `1, nullptr, 0.5f`.
+  static std::string SpellPicked(const int* picks) { return SpellPicks<A...>(picks, std::index_sequence_for<A...>{}); }
 };
 
 // Exports that would change what the test itself relies on: where the log goes and start-up.
@@ -128,12 +169,13 @@ struct ExportShape {
   std::string (*kinds)();                      // result and argument kinds, host letters
   void (*call)(void (*function)(), int round);  // the call shape of its signature
   void (*call_picked)(void (*function)(), const int* picks);
+  std::string (*spell_picked)(const int* picks);
 };
 
 inline constexpr ExportShape kExportShapes[] = {
 #define QEL_SWEEP_SHAPE(result, name, params, doc) \
   {#name, #result, &CallShape<decltype(&::name)>::Kinds, &CallShape<decltype(&::name)>::Call,        \
-   &CallShape<decltype(&::name)>::CallPicked},
+   &CallShape<decltype(&::name)>::CallPicked, &CallShape<decltype(&::name)>::SpellPicked},
     QEL_EXPORT_LIST(QEL_SWEEP_SHAPE)
 #undef QEL_SWEEP_SHAPE
 };

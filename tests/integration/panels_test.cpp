@@ -70,6 +70,35 @@ TEST_F(Panels, TooltipsStayInsideTheVirtualScreenNearEachEdge) {
   }
 }
 
+// Arguments no tooltip can be placed by, in windows whose clip starts left of or above the
+// screen: the placement is worked out without overflowing, and the frame goes on.
+TEST_F(Panels, TooltipsWithUnplaceableArgumentsKeepTheFrameSound) {
+  StartWithTooltipStyle();
+  const struct {
+    const char* what;
+    float window_x, window_y, width, offset_x, offset_y;
+  } kCases[] = {
+      {"infinite offsets, negative width, window left of the screen", -8, 213, -1e30f, INFINITY, INFINITY},
+      {"infinite offsets, window above the screen", 40, -30, 100, INFINITY, INFINITY},
+      {"negative infinite offsets", -8, -8, 100, -INFINITY, -INFINITY},
+      {"not-a-number everywhere", -8, 20, NAN, NAN, NAN},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.what);
+    host().MoveMouse(100, 250);
+    Frame([&] {
+      if (api().WindowBegin("sweep", c.window_x, c.window_y, 190, 96, 177) &&
+          api().TooltipBegin0(c.width, c.offset_x, c.offset_y)) {
+        api().LayoutRowDynamic(20, 1);
+        api().Label("tip", kAlignLeft);
+        api().TooltipEnd();
+      }
+      api().WindowEnd();
+    });
+    EXPECT_EQ(api().WindowGetFlags(), 0);  // nothing is left open
+  }
+}
+
 TEST_F(Panels, TextTooltipsSitAboveThePointerUnlessGivenAVerticalOffset) {
   StartWithTooltipStyle();
   ASSERT_EQ(api().StyleMakeItem0("magenta", static_cast<int32_t>(Rgba(255, 0, 255))), 1);
@@ -401,6 +430,45 @@ TEST_F(Panels, StrayEndsAndUnendedPanelsLeaveTheWindowWhole) {
     Frame([&] { describe(false); });
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(api().WindowIsHidden("whole"), 0);
+  }
+}
+
+// A group keeps its scroll offsets in its window under a hash of its name; a tree node keyed
+// by the script can land on the same hash. Call sequences, cut down from random scripts,
+// that crashed on it; each must give frames like any other.
+struct SharedKeySequence {
+  const char* what;
+  std::function<void(const ExportTable& api)> calls;
+};
+
+TEST_F(Panels, AGroupWhoseNameMeetsATreeKeyBeginsWithoutCrashing) {
+  StartWidgets();
+  const std::vector<SharedKeySequence> cases = {
+      {"a spinner in an open tree tab of the same key",
+       [](const ExportTable& api) {
+         api.WindowBegin("tools", 99, 640, 343, 82, 84);
+         api.TreePushHashed(1, "[0.5,0.5", 2, "[", -2147483648, 2);
+         api.Spin("[", 0.5f, -1e30f, -1.0f, 1e-30f, 37, 2);
+         api.WindowEnd();
+       }},
+      {"a group after a closed tree node of the same key",
+       [](const ExportTable& api) {
+         api.WindowBegin("groups", 10, 10, 300, 200, 0);
+         api.LayoutRowDynamic(30, 1);
+         if (api.TreePushHashed(0, "node", 0, "g", -1, 2)) api.TreeStatePop();
+         api.LayoutRowDynamic(100, 1);
+         if (api.GroupBegin("g", 0)) {
+           api.LayoutRowDynamic(20, 1);
+           api.Label("inside", 17);
+           api.GroupEnd();
+         }
+         api.WindowEnd();
+       }},
+  };
+  for (const SharedKeySequence& c : cases) {
+    SCOPED_TRACE(c.what);
+    Frame([&] { c.calls(api()); });
+    Frame([&] { c.calls(api()); });
   }
 }
 

@@ -6,14 +6,28 @@
 // out-of-bounds access fails at once.
 //
 // Budget: QEL_FUZZ_SEEDS seeds (default 4) from QEL_FUZZ_SEED (default 1), QEL_FUZZ_CALLS
-// steps each (default 5000); scripts/fuzz.sh runs it longer. A finding is replayed on a fresh
-// plug-in and cut down to a minimal sequence of steps, which the failure prints. Set
-// QEL_FUZZ_TRACE to a file to have every step written there before it runs (for a crash).
+// steps each (default 5000); scripts/fuzz.sh runs it longer. Each seed runs in a process of
+// its own (the plug-in cannot be unloaded); a finding, a crash included, is replayed in new
+// processes and cut down to a minimal sequence of steps, which the failure prints. Set
+// QEL_FUZZ_TRACE to a file to have every step written there before it runs.
+// A step that has not returned after QEL_FUZZ_STEP_SECONDS (default 120) is a hang: the
+// watchdog prints the seed, the step and the steps before it, and aborts the run.
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <memory>
+#include <mutex>
 #include <random>
 #include <sstream>
 #include <string>
+#include <thread>
+#include <unistd.h>
 #include <vector>
 
 #include "export_shapes.h"
@@ -37,6 +51,54 @@ struct Step {
 
 const char* const kNames[] = {"sweep", "tools", ""};
 
+// Aborts the process with a report when the step in progress does not return in time; a
+// hang would otherwise leave the run silent until something outside kills it.
+class Watchdog {
+ public:
+  Watchdog(std::chrono::seconds limit, std::function<void(long step)> report)
+      : limit_(limit), report_(std::move(report)), thread_([this] { Watch(); }) {}
+  ~Watchdog() {
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      stop_ = true;
+    }
+    wake_.notify_one();
+    thread_.join();
+  }
+  Watchdog(const Watchdog&) = delete;
+  Watchdog& operator=(const Watchdog&) = delete;
+
+  // Step `step` starts now; -1 when no step runs.
+  void Started(long step) {
+    step_.store(step);
+    ticks_.fetch_add(1);
+  }
+
+ private:
+  void Watch() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    uint64_t seen = ticks_.load();
+    while (!wake_.wait_for(lock, limit_, [this] { return stop_; })) {
+      const uint64_t now = ticks_.load();
+      const long step = step_.load();
+      if (now == seen && step >= 0) {
+        report_(step);
+        std::abort();
+      }
+      seen = now;
+    }
+  }
+
+  const std::chrono::seconds limit_;
+  const std::function<void(long)> report_;
+  std::atomic<long> step_{-1};
+  std::atomic<uint64_t> ticks_{0};
+  std::mutex mutex_;
+  std::condition_variable wake_;
+  bool stop_ = false;
+  std::thread thread_;  // last: starts once the members it reads exist
+};
+
 class RandomScript : public PluginTest {
  protected:
   HostConfig Config() const override {
@@ -49,6 +111,24 @@ class RandomScript : public PluginTest {
     PluginTest::SetUp();
     if (HasFatalFailure()) return;
     Ready();
+    watchdog_ = std::make_unique<Watchdog>(std::chrono::seconds(EnvInt("QEL_FUZZ_STEP_SECONDS", 120)),
+                                           [this](long step) { ReportHang(step); });
+  }
+
+  void TearDown() override {
+    watchdog_.reset();
+    PluginTest::TearDown();
+  }
+
+  // The watchdog's report, from its own thread while the step is stuck: the steps are not
+  // changed while one runs, so reading them is safe.
+  void ReportHang(long step) const {
+    const std::vector<Step>* steps = running_.load();
+    if (!steps) return;
+    std::fprintf(stderr, "step %ld of seed %d has not returned; the steps up to it:\n", step, seed_.load());
+    for (long i = std::max(0L, step - 40); i <= step && i < static_cast<long>(steps->size()); ++i)
+      std::fprintf(stderr, "  %ld: %s\n", i, Describe((*steps)[static_cast<size_t>(i)]).c_str());
+    std::fflush(stderr);
   }
 
   // The plug-in started with the built-in font, and the export table of this load.
@@ -57,16 +137,16 @@ class RandomScript : public PluginTest {
     api().FontStashBegin();
     api().FontStashEnd();
     table_ = SweepTable([this](const char* name) { return host().Symbol(name); });
+    log_seen_ = 0;
   }
 
-  // A new host with the plug-in loaded afresh: no state of an earlier replay is left.
-  void Fresh() {
-    host_.reset();
-    host_ = std::make_unique<Host>(Config());
-    ASSERT_TRUE(host_->ok());
-    ASSERT_TRUE(host_->LoadPlugin(QEL_PLUGIN_PATH));
-    ASSERT_TRUE(LoadExportTable([this](const char* name) { return host_->Symbol(name); }, api_).empty());
-    Ready();
+  // What the log gained since the last look.
+  std::string NewLog() {
+    std::ifstream in(log_path_, std::ios::binary);
+    in.seekg(static_cast<std::streamoff>(log_seen_));
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    log_seen_ += text.size();
+    return text;
   }
 
   std::vector<Step> Generate(uint32_t seed, int count) const {
@@ -117,9 +197,8 @@ class RandomScript : public PluginTest {
     std::ostringstream text;
     switch (step.kind) {
       case Step::kExport: {
-        text << table_[static_cast<size_t>(step.index)].shape->name << " picks";
-        const size_t arguments = table_[static_cast<size_t>(step.index)].kinds.size() / 2;
-        for (size_t j = 0; j < arguments; ++j) text << ' ' << step.picks[j];
+        const ExportShape& shape = *table_[static_cast<size_t>(step.index)].shape;
+        text << shape.name << "(" << shape.spell_picked(step.picks) << ")";
         break;
       }
       case Step::kBegin:
@@ -142,6 +221,9 @@ class RandomScript : public PluginTest {
     if (api().WindowGetFlags() != 0 || api().WindowGetWidth() != 0.0f) return "a window is still open after the frame";
     const int32_t block = api().GetMemblockInterface();
     if (host().MemblockSize(block) < 2048) return "the interface memblock is not live";
+    // The plug-in's own safety net caught a broken command list: a fault of ours, not the script's.
+    if (NewLog().find(LogText(msg::FrameCommandsLoop)) != std::string::npos)
+      return "the frame's commands linked back on themselves";
     return {};
   }
 
@@ -152,8 +234,10 @@ class RandomScript : public PluginTest {
     std::FILE* trace = nullptr;
     if (const char* path = std::getenv("QEL_FUZZ_TRACE")) trace = std::fopen(path, "w");
     int failed = -1;
+    running_.store(&steps);
     for (size_t i = 0; i < steps.size() && failed < 0; ++i) {
       const Step& step = steps[i];
+      watchdog_->Started(static_cast<long>(i));
       if (trace) {
         std::fprintf(trace, "%s\n", Describe(step).c_str());
         std::fflush(trace);
@@ -193,49 +277,110 @@ class RandomScript : public PluginTest {
         if (!why->empty()) failed = static_cast<int>(i);
       }
     }
+    watchdog_->Started(-1);
+    running_.store(nullptr);
     if (trace) std::fclose(trace);
     return failed;
   }
 
-  // Cuts a failing sequence down: drops chunks, halving their size, while it still fails.
-  std::vector<Step> Minimize(std::vector<Step> steps) {
-    for (size_t chunk = steps.size() / 2; chunk >= 1; chunk /= 2) {
-      for (size_t at = 0; at + chunk <= steps.size();) {
-        std::vector<Step> shorter(steps.begin(), steps.begin() + static_cast<long>(at));
-        shorter.insert(shorter.end(), steps.begin() + static_cast<long>(at + chunk), steps.end());
-        Fresh();
-        std::string why;
-        const int failed = Run(shorter, &why);
-        if (failed >= 0) {
-          shorter.resize(static_cast<size_t>(failed) + 1);
-          steps = shorter;
+  // A run of some of a seed's steps in a process of its own. The plug-in stays loaded for the
+  // life of a process, with its context, windows and tables, so only a new process starts it
+  // from nothing; a crash or a hang (the watchdog aborts) of the run fails it too. True when
+  // the run failed; `*failed_at` is then the position in `kept` of the step after which a
+  // check failed, or kept.size() when the process died.
+  bool FailsAlone(uint32_t seed, int calls, const std::vector<int>& kept, bool quiet, size_t* failed_at) const {
+    const std::string path = ::testing::TempDir() + "qel_random_script_replay_" + std::to_string(::getpid());
+    {
+      std::ofstream out(path);
+      out << seed << ' ' << calls << '\n';
+      for (int index : kept) out << index << '\n';
+    }
+    std::remove((path + ".failed").c_str());
+    char self[4096] = {};
+    const ssize_t length = ::readlink("/proc/self/exe", self, sizeof self - 1);
+    if (length <= 0) return false;
+    const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    // A quiet replay leaves the trace of the run it cuts down alone.
+    const std::string command = std::string(quiet ? "QEL_FUZZ_TRACE= " : "") + "QEL_FUZZ_REPLAY='" + path + "' '" +
+                                self + "' --gtest_filter='" + info->test_suite_name() + "." + info->name() + "'" +
+                                (quiet ? " >/dev/null 2>&1" : "");
+    const int status = std::system(command.c_str());
+    size_t at = kept.size(), written = 0;
+    if (std::ifstream(path + ".failed") >> written) at = written;  // none when the process died
+    std::remove(path.c_str());
+    std::remove((path + ".failed").c_str());
+    if (status == 0) return false;
+    *failed_at = std::min(at, kept.size());
+    return true;
+  }
+
+  // The replay side: runs the steps the file names, and writes where a check failed.
+  void Replay(const char* path) {
+    std::ifstream in(path);
+    uint32_t seed = 0;
+    int calls = 0;
+    ASSERT_TRUE(in >> seed >> calls) << path;
+    seed_.store(static_cast<int>(seed));
+    const std::vector<Step> all = Generate(seed, calls);
+    std::vector<Step> steps;
+    for (int index = 0; in >> index;)
+      if (index >= 0 && index < calls) steps.push_back(all[static_cast<size_t>(index)]);
+    std::string why;
+    const int failed = Run(steps, &why);
+    if (failed < 0) return;
+    std::ofstream(std::string(path) + ".failed") << failed << '\n';
+    ADD_FAILURE() << why << " (step " << failed << " of the replay)";
+  }
+
+  // Cuts a failing sequence of step indices down: drops chunks, halving their size, while a
+  // run of what is left still fails.
+  std::vector<int> Minimize(uint32_t seed, int calls, std::vector<int> kept) const {
+    for (size_t chunk = kept.size() / 2; chunk >= 1; chunk /= 2) {
+      for (size_t at = 0; at + chunk <= kept.size();) {
+        std::vector<int> shorter(kept.begin(), kept.begin() + static_cast<long>(at));
+        shorter.insert(shorter.end(), kept.begin() + static_cast<long>(at + chunk), kept.end());
+        size_t failed_at = 0;
+        if (FailsAlone(seed, calls, shorter, true, &failed_at)) {
+          shorter.resize(std::min(shorter.size(), failed_at + 1));
+          kept = shorter;
         } else {
           at += chunk;
         }
       }
     }
-    return steps;
+    return kept;
   }
 
   std::vector<SweepEntry> table_;
+  size_t log_seen_ = 0;
+  std::atomic<const std::vector<Step>*> running_{nullptr};
+  std::atomic<int> seed_{0};
+  std::unique_ptr<Watchdog> watchdog_;
 };
 
 TEST_F(RandomScript, ManyFramesOfRandomCallsLeaveEveryFrameSound) {
+  if (const char* replay = std::getenv("QEL_FUZZ_REPLAY")) {
+    Replay(replay);
+    return;
+  }
   const int seeds = EnvInt("QEL_FUZZ_SEEDS", 4);
   const int first = EnvInt("QEL_FUZZ_SEED", 1);
   const int calls = EnvInt("QEL_FUZZ_CALLS", 5000);
   for (int seed = first; seed < first + seeds; ++seed) {
-    SCOPED_TRACE("seed " + std::to_string(seed));
-    if (seed != first) Fresh();
+    std::vector<int> all(static_cast<size_t>(calls));
+    for (int i = 0; i < calls; ++i) all[static_cast<size_t>(i)] = i;
+    // Each seed in a process of its own, so that a seed fails or passes the same whatever ran
+    // before it; its sanitizer or watchdog report goes to this run's output.
+    size_t failed = 0;
+    if (!FailsAlone(static_cast<uint32_t>(seed), calls, all, false, &failed)) continue;
+    all.resize(std::min(all.size(), failed + 1));
+    const std::vector<int> minimal = Minimize(static_cast<uint32_t>(seed), calls, all);
     const std::vector<Step> steps = Generate(static_cast<uint32_t>(seed), calls);
-    std::string why;
-    const int failed = Run(steps, &why);
-    if (failed < 0) continue;
-    std::vector<Step> failing(steps.begin(), steps.begin() + failed + 1);
-    const std::vector<Step> minimal = Minimize(failing);
     std::string listing;
-    for (const Step& step : minimal) listing += "  " + Describe(step) + "\n";
-    ADD_FAILURE() << why << " (seed " << seed << ", step " << failed << "); minimal sequence of " << minimal.size()
+    for (int index : minimal) listing += "  " + Describe(steps[static_cast<size_t>(index)]) + "\n";
+    const std::string where = failed < static_cast<size_t>(calls) ? "a check after step " + std::to_string(failed)
+                                                                   : "the process dying (crash or hang)";
+    ADD_FAILURE() << "seed " << seed << " fails by " << where << "; minimal sequence of " << minimal.size()
                   << " steps on a started plug-in:\n"
                   << listing;
     return;

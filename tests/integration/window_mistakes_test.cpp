@@ -2,6 +2,7 @@
 // left open when the frame is drawn, and a begin while another window is open. Each must
 // give a sound frame (no unfinished command buffer drawn, no panel lost) and the next frame
 // must start clean. The sanitizer build of the test command checks the buffers themselves.
+#include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
@@ -198,6 +199,84 @@ TEST_F(WindowMistakes, TheForcedEndKeepsTheClosedWindowRule) {
   EXPECT_EQ(LogCount(LogLevelAndText(msg::WindowNotEnded, "closable")), 1);
   EXPECT_NE(after_flags & kNoInput, 0);
   EXPECT_EQ(api().WindowIsHidden("closable"), kHidden);
+}
+
+// Call sequences, cut down from random scripts, that once made the frame's command list link
+// back on itself (drawing it would never end). Each case has window names of its own.
+struct BrokenListSequence {
+  const char* what;
+  std::function<void(const ExportTable& api)> calls;
+};
+
+TEST_F(WindowMistakes, SequencesThatOnceBrokeTheCommandListDrawWholeFrames) {
+  StartWidgets();
+  const std::vector<BrokenListSequence> cases = {
+      {"a window begun hidden, left open, then shown from another window",
+       [](const ExportTable& api) {
+         api.WindowBegin("", 77, 31, 331, 188, 83);
+         api.WindowShow("", 0);
+         api.Render(0);
+         api.WindowBegin("", 385, 572, 269, 42, 374);
+         api.WindowBegin("tools", 291, 577, 72, 217, 402);
+         api.WindowShow("", 1);
+         api.Render(0);
+       }},
+      {"every window hidden while windows are left open",
+       [](const ExportTable& api) {
+         api.WindowBegin("sweep", 553, 107, 390, 68, 1696);
+         api.WindowBegin("tools", 245, 256, 51, 202, 1226);
+         api.WindowBegin("", 614, 301, 334, 197, 1220);
+         api.WindowShow("", 0);
+         api.WindowEnd();
+         api.WindowShow("tools", 0);
+         api.WindowShow("sweep", 0);
+         api.Render(1);
+         api.WindowBegin("sweep", 601, -2, 67, 144, 296);
+         api.WindowBegin("", 405, 135, 283, 211, 896);
+         api.Sync();
+         api.WindowBegin("", 236, 238, 298, 123, 1347);
+         api.WindowBegin("sweep", 634, 321, 18, 205, 1710);
+         api.Render(0);
+         api.WindowBegin("", 447, 164, 69, 233, 1683);
+         api.Sync();
+         api.WindowBegin("sweep", 104, 533, 369, 224, 115);
+         api.WindowEnd();
+       }},
+      {"a popup in a window closed by name and shown again",
+       [](const ExportTable& api) {
+         api.WindowBegin("", 633, 643, 103, 135, 312);
+         api.WindowEnd();
+         api.WindowClose("");
+         api.WindowShow("", 1);
+         api.WindowBegin("", 245, 618, 199, 99, 1618);
+         api.PopupBegin(31, std::string(5000, 'x').c_str(), 2, 0.0f, 1e30f, INFINITY, NAN);
+         api.Render(0);
+       }},
+      {"a closed window shown again and begun while hidden windows are left open",
+       [](const ExportTable& api) {
+         api.WindowBegin("tools", 58, 206, 342, 139, 771);
+         api.WindowBegin("", 659, 419, 126, 19, 1136);
+         api.WindowBegin("sweep", 653, 69, 32, 91, 1220);
+         api.WindowShow("sweep", 0);
+         api.WindowEnd();
+         api.WindowShow("tools", 0);
+         api.WindowClose(nullptr);
+         api.WindowShow(nullptr, 31);
+         api.WindowBegin("", 137, 314, 318, 170, 102);
+         api.Render(0);
+         api.WindowBegin("sweep", -10, 198, 252, 95, 184);
+         api.Render(0);
+         api.WindowBegin("", 334, -16, 350, 49, 579);
+         api.WindowEnd();
+       }},
+  };
+  for (const BrokenListSequence& c : cases) {
+    SCOPED_TRACE(c.what);
+    const int loops_before = LogCount(msg::FrameCommandsLoop);
+    c.calls(api());
+    Frame();  // and the next frame draws as usual
+    EXPECT_EQ(LogCount(msg::FrameCommandsLoop), loops_before);
+  }
 }
 
 }  // namespace
