@@ -436,14 +436,9 @@ TEST_F(Panels, StrayEndsAndUnendedPanelsLeaveTheWindowWhole) {
 // A group keeps its scroll offsets in its window under a hash of its name; a tree node keyed
 // by the script can land on the same hash. Call sequences, cut down from random scripts,
 // that crashed on it; each must give frames like any other.
-struct SharedKeySequence {
-  const char* what;
-  std::function<void(const ExportTable& api)> calls;
-};
-
 TEST_F(Panels, AGroupWhoseNameMeetsATreeKeyBeginsWithoutCrashing) {
   StartWidgets();
-  const std::vector<SharedKeySequence> cases = {
+  const std::vector<CallSequence> cases = {
       {"a spinner in an open tree tab of the same key",
        [](const ExportTable& api) {
          api.WindowBegin("tools", 99, 640, 343, 82, 84);
@@ -465,7 +460,7 @@ TEST_F(Panels, AGroupWhoseNameMeetsATreeKeyBeginsWithoutCrashing) {
          api.WindowEnd();
        }},
   };
-  for (const SharedKeySequence& c : cases) {
+  for (const CallSequence& c : cases) {
     SCOPED_TRACE(c.what);
     Frame([&] { c.calls(api()); });
     Frame([&] { c.calls(api()); });

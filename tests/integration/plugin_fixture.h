@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -16,6 +17,13 @@
 #include "qelhost.h"
 
 namespace qel {
+
+// A sequence of export calls, cut down from a random script that once broke the plug-in, with
+// what it does in words; tests replay tables of them.
+struct CallSequence {
+  const char* what;
+  std::function<void(const ExportTable& api)> calls;
+};
 
 class PluginTest : public ::testing::Test {
  protected:

@@ -203,14 +203,9 @@ TEST_F(WindowMistakes, TheForcedEndKeepsTheClosedWindowRule) {
 
 // Call sequences, cut down from random scripts, that once made the frame's command list link
 // back on itself (drawing it would never end). Each case has window names of its own.
-struct BrokenListSequence {
-  const char* what;
-  std::function<void(const ExportTable& api)> calls;
-};
-
 TEST_F(WindowMistakes, SequencesThatOnceBrokeTheCommandListDrawWholeFrames) {
   StartWidgets();
-  const std::vector<BrokenListSequence> cases = {
+  const std::vector<CallSequence> cases = {
       {"a window begun hidden, left open, then shown from another window",
        [](const ExportTable& api) {
          api.WindowBegin("", 77, 31, 331, 188, 83);
@@ -270,7 +265,7 @@ TEST_F(WindowMistakes, SequencesThatOnceBrokeTheCommandListDrawWholeFrames) {
          api.WindowEnd();
        }},
   };
-  for (const BrokenListSequence& c : cases) {
+  for (const CallSequence& c : cases) {
     SCOPED_TRACE(c.what);
     const int loops_before = LogCount(msg::FrameCommandsLoop);
     c.calls(api());
