@@ -39,8 +39,6 @@ long StopCounting() {
   return g_allocations;
 }
 
-long CountedSoFar() { return g_allocations; }
-
 }  // namespace qel
 
 extern "C" {
