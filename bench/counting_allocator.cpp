@@ -37,8 +37,6 @@ long StopCounting() {
   return g_allocations;
 }
 
-long CountedSoFar() { return g_allocations; }
-
 }  // namespace qel
 
 extern "C" {

@@ -11,7 +11,7 @@
 
 #include <cstddef>
 
-#include "nuklear_config.h"
+#include "raw_nuklear_stock_config.h"
 
 namespace qel {
 

@@ -1,6 +1,7 @@
 // What a game pays for a frame drawn through the plug-in, against Nuklear driven directly.
 // In one process on one GL context, frames alternate between
-//   A: raw Nuklear with a demo-style GL3 backend (raw_nuklear_gl3.h), and
+//   A: raw stock Nuklear 4.01.3 with a demo-style GL3 backend (raw_nuklear_gl3.h), built as
+//      the module raw_nuklear_a so that its Nuklear is the unpatched one, and
 //   B: the plug-in through its exports (HandleInput1, WindowBeginTitled, ..., Render),
 // on the same window: K rows of a label and a button, or K rows of one 60-character label.
 // Each frame is split in three phases, timed as the thread's CPU time:
@@ -37,7 +38,7 @@
 #include "frame/exports.h"
 #include "frame/host_commands.h"
 #include "qelhost.h"
-#include "raw_nuklear_gl3.h"
+#include "raw_nuklear_a.h"
 #include "thread_cpu_clock.h"
 
 namespace {
@@ -61,22 +62,13 @@ const char* RowsName(Rows rows) { return rows == Rows::kLabelAndButton ? "label 
 
 // ---- the same window, described both ways ----
 
-void DescribeRaw(qel::RawNuklearGl3& raw, Rows rows, int k) {
-  nk_context* ctx = raw.context();
-  raw.Input(kMouseX, kMouseY);
-  if (nk_begin_titled(ctx, "rows", "Rows", nk_rect(0, 0, kWidth, kHeight), kBorder | kTitle)) {
-    for (int row = 0; row < k; ++row) {
-      if (rows == Rows::kLabelAndButton) {
-        nk_layout_row_dynamic(ctx, kRowHeight, 2);
-        nk_label(ctx, "Inventory slot", kLeft);
-        nk_button_label(ctx, "Use");
-      } else {
-        nk_layout_row_dynamic(ctx, kRowHeight, 1);
-        nk_label(ctx, kLongLabel, kLeft);
-      }
-    }
-  }
-  nk_end(ctx);
+// Raw Nuklear's widget calls live in its module; it gets the window from these values.
+const RawRowsWindow kRawWindow = {kWidth,      kHeight,  kRowHeight,       kBorder | kTitle, kLeft, kMouseX,
+                                  kMouseY,     "rows",   "Rows",           "Inventory slot", "Use", kLongLabel};
+
+void DescribeRaw(RawNuklearA* raw, Rows rows, int k) {
+  raw_nuklear_a_describe(raw, &kRawWindow, rows == Rows::kLabelAndButton ? RAW_ROWS_LABEL_AND_BUTTON : RAW_ROWS_LONG_LABEL,
+                         k);
 }
 
 void DescribeThroughExports(Rows rows, int k) {
@@ -146,16 +138,16 @@ void TakeDriverWork(FrameCost& cost) {
 
 Phase Minus(Phase whole, Phase part) { return {whole.nanoseconds - part.nanoseconds, whole.allocations - part.allocations}; }
 
-FrameCost RawFrame(qel::RawNuklearGl3& raw, Rows rows, int k) {
+FrameCost RawFrame(RawNuklearA* raw, Rows rows, int k) {
   FrameCost cost;
   qel::StartCounting();
   qel::TakeDriverBufferWork();
   qel::TakeDriverDrawWork();
   cost.describe = Timed([&] { DescribeRaw(raw, rows, k); });
-  const Phase map = Timed([&] { raw.Map(kWidth, kHeight); });
-  cost.convert = Timed([&] { raw.Convert(NK_ANTI_ALIASING_ON); });
-  cost.vertices = raw.vertex_count();
-  const Phase submit = Timed([&] { raw.Submit(); });
+  const Phase map = Timed([&] { raw_nuklear_a_map(raw, kWidth, kHeight); });
+  cost.convert = Timed([&] { raw_nuklear_a_convert(raw, 1); });
+  cost.vertices = raw_nuklear_a_vertex_count(raw);
+  const Phase submit = Timed([&] { raw_nuklear_a_submit(raw); });
   qel::StopCounting();
   cost.submit = {map.nanoseconds + submit.nanoseconds, map.allocations + submit.allocations};
   TakeDriverWork(cost);
@@ -254,17 +246,17 @@ constexpr int kWarmUpFrames = 20;
 // rest of a larger frame, where the plug-in grows its buffers to fit. Like is compared with
 // like when A's buffers hold the frame too: the next power of two of what its last frame
 // needed, never less than the demo's.
-void GiveRawRoomForItsFrame(qel::RawNuklearGl3& raw) {
+void GiveRawRoomForItsFrame(RawNuklearA* raw) {
   auto room = [](size_t needed, size_t demo) {
     size_t size = demo;
     while (size < needed) size *= 2;
     return size;
   };
-  raw.SetBufferSizes(room(raw.needed_vertex_bytes(), qel::RawNuklearGl3::kDemoVertexBytes),
-                     room(raw.needed_element_bytes(), qel::RawNuklearGl3::kDemoElementBytes));
+  raw_nuklear_a_set_buffer_sizes(raw, room(raw_nuklear_a_needed_vertex_bytes(raw), raw_nuklear_a_demo_vertex_bytes()),
+                                 room(raw_nuklear_a_needed_element_bytes(raw), raw_nuklear_a_demo_element_bytes()));
 }
 
-void RunSideBySide(qel::RawNuklearGl3& raw, int frames) {
+void RunSideBySide(RawNuklearA* raw, int frames) {
   for (const Case& c : kCases) {
     // Warm-up: windows made, buffers grown, caches settled.
     for (int i = 0; i < kWarmUpFrames; ++i) {
@@ -281,13 +273,14 @@ void RunSideBySide(qel::RawNuklearGl3& raw, int frames) {
       b.push_back(PluginFrame(c.rows, c.k));
     }
     PrintTable(c.rows, c.k, a, b);
-    std::printf("(A orphans buffers of %zu + %zu KiB each frame)\n", raw.vertex_bytes() / 1024, raw.element_bytes() / 1024);
+    std::printf("(A orphans buffers of %zu + %zu KiB each frame)\n", raw_nuklear_a_vertex_bytes(raw) / 1024,
+                raw_nuklear_a_element_bytes(raw) / 1024);
   }
 }
 
 // Under callgrind, collecting only inside nk_convert: each case's A frames and B frames are
 // dumped apart, named, with the vertices they converted, for callgrind_convert.sh to divide.
-void RunUnderCallgrind(qel::RawNuklearGl3& raw, int frames) {
+void RunUnderCallgrind(RawNuklearA* raw, int frames) {
 #ifdef QEL_HAVE_CALLGRIND
   for (const Case& c : kCases) {
     for (int i = 0; i < 2; ++i) {
@@ -344,16 +337,20 @@ int main(int argc, char** argv) {
   qel::EnsureStyleFont();
   qel::Device().phase_probe = &WatchConvert;
 
-  qel::RawNuklearGl3 raw;
-  if (!raw.ok()) return 1;
+  // The module's Nuklear is its own: destroyed before the host's GL context goes.
+  std::unique_ptr<RawNuklearA, void (*)(RawNuklearA*)> raw(raw_nuklear_a_create(), &raw_nuklear_a_destroy);
+  if (!raw) {
+    std::fprintf(stderr, "side_by_side_bench: raw Nuklear's backend does not build its shaders\n");
+    return 1;
+  }
   qel::InstallDriverWorkMeter();
 
-  std::printf("GL: %s; A and B draw with the same Nuklear build (our patched one)\n",
+  std::printf("GL: %s; A draws with stock Nuklear 4.01.3, B with the plug-in's patched build\n",
               reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
   if (callgrind) {
-    RunUnderCallgrind(raw, frames);
+    RunUnderCallgrind(raw.get(), frames);
   } else {
-    RunSideBySide(raw, frames);
+    RunSideBySide(raw.get(), frames);
   }
   return 0;
 }

@@ -62,3 +62,9 @@ foreach(_nk_patch IN LISTS _nk_patches)
 endforeach()
 file(MAKE_DIRECTORY "${NUKLEAR_PATCHED_DIR}")
 configure_file("${_nk_work}/nuklear.h" "${NUKLEAR_PATCHED_DIR}/nuklear.h" COPYONLY)
+
+# The unpatched header as well, in a folder of its own, for the bench that measures raw
+# Nuklear as it ships: ${NUKLEAR_STOCK_DIR}/nuklear.h.
+set(NUKLEAR_STOCK_DIR "${CMAKE_BINARY_DIR}/nuklear-stock")
+file(MAKE_DIRECTORY "${NUKLEAR_STOCK_DIR}")
+configure_file("${_nk_pristine}" "${NUKLEAR_STOCK_DIR}/nuklear.h" COPYONLY)
