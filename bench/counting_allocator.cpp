@@ -32,6 +32,8 @@ void StartCounting() {
   t_counting = true;
 }
 
+long CountedSoFar() { return g_allocations; }
+
 long StopCounting() {
   t_counting = false;
   return g_allocations;
