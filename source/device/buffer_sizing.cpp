@@ -31,7 +31,7 @@ void AskAtLeast(BufferSizing& sizing, size_t asked, size_t most) {
 bool GrowFor(BufferSizing& sizing, size_t needed, size_t most) {
   if (sizing.capacity >= most) return false;
   // Half as much again as the frame needs leaves room for a frame that grows a little each
-  // time (a log window gaining lines); doubling bounds the number of re-specifications.
+  // time (a log window gaining lines); doubling bounds the number of storage re-allocations.
   const size_t wanted = std::max({needed + needed / 2, sizing.capacity * 2, kBufferGranule});
   const size_t grown = RoundUpToGranule(wanted, most);
   if (grown <= sizing.capacity) return false;

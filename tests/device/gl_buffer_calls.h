@@ -1,4 +1,4 @@
-// Wraps GLEW's buffer entry points while an instance lives: counts the re-specifications
+// Wraps GLEW's buffer entry points while an instance lives: counts the storage re-allocations
 // (glBufferData) of the device's own buffers (the host in the same process has buffers too)
 // and can refuse to map buffers above a size, as a driver short of memory does.
 #pragma once
